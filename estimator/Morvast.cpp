@@ -1,0 +1,41 @@
+// Morvast: estimates the variance-effective size of a population from the drift of allele
+// frequencies between samples taken in different generations, and appends the report to the
+// report file.
+#include <cstdio>
+
+#include "data_tables.h"
+#include "dialogue.h"
+#include "error.h"
+#include "frequency_reader.h"
+#include "opening_screen.h"
+#include "report.h"
+
+int main(int argc, char** argv) {
+    outfile = nullptr;
+    infile = nullptr;
+    OpeningScreen();
+    TakeFileNames(argc, argv);
+    AskSamplePlan();
+
+    // Appended, never truncated: every run adds its report after the earlier ones.
+    outfile = std::fopen(outfilename.c_str(), "a");
+    if (outfile == nullptr) {
+        Error(" Cannon open outfile for writing ");
+    }
+    std::printf("Reading %s\n", infilename.c_str());
+    GetData(infilename);
+    std::printf("Processing %s\n", infilename.c_str());
+
+    WritePreamble();
+    for (sample = 1; sample < n_samples; ++sample) {
+        WriteInterval(sample);
+    }
+    WriteLegend();
+
+    const bool written = std::ferror(outfile) == 0;
+    if (std::fclose(outfile) != 0 || !written) {
+        Error("Cannot write the results to " + outfilename);
+    }
+    std::printf("Result written to %s\n", outfilename.c_str());
+    return 0;
+}

@@ -1,0 +1,20 @@
+#include "data_tables.h"
+
+std::int32_t n_samples = 0;
+std::int32_t n_loci = 0;
+std::array<std::int32_t, MaxLoci + 1> K{};
+std::array<SampleLocusTable, MaxAlleles> x{};
+SampleLocusTable S{};
+std::array<std::string, MaxLoci + 1> locusname{};
+std::array<std::int32_t, MaxSamples + 1> t{};
+
+std::string infilename;
+std::string outfilename;
+std::FILE* infile = nullptr;
+std::FILE* outfile = nullptr;
+std::int32_t sample_plan = 0;
+std::int32_t census_size = 0;
+
+std::int32_t sample = 0;
+std::int32_t locus = 0;
+std::int32_t Kl = 0;
