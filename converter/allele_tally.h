@@ -1,0 +1,12 @@
+// Counting the alleles: the GenePop file's header once, then one pass over the whole file for
+// every locus, tallying that locus's allele copies per generation and handing them on through
+// the locus's count file before the next locus is read.
+#pragma once
+
+// Expects the GenePop file open at its start in `infile`. Leaves `title`, `n_loc`, `loc_name`,
+// `n_gen` and `n_allele` set, the count files of loci 1..n_loc written and the file closed. A
+// file read differently at some locus is refused with a data message.
+void CountAlleles();
+
+// Refuses a GenePop file that is itself "pelkin.out" or the count file of one of its loci.
+void CheckInputNotOverwritten();

@@ -1,0 +1,39 @@
+#include "count_file.h"
+
+#include <cstdio>
+
+#include "run_state.h"
+#include "text_out.h"
+
+std::string CountFileName(int locus) {
+    return "locus" + std::to_string(locus);
+}
+
+namespace {
+
+// A count of five digits fills its field; the blank before it keeps it apart from the count
+// before, so that the writer reads the values back as they were written.
+std::string CountField(int count) {
+    std::array<char, 16> field{};
+    std::snprintf(field.data(), field.size(), count >= 10000 ? " %5d" : "%5d", count);
+    return field.data();
+}
+
+} // namespace
+
+void WriteCountFile(int locus) {
+    OutText out;
+    CreateText(out, CountFileName(locus));
+    WriteText(out, "  " + std::to_string(n_gen) + "  " + std::to_string(n_allele[locus]) + "\n");
+    for (int g = 1; g <= n_gen; ++g) {
+        std::string line;
+        for (int code = 1; code < NumCodes; ++code) {
+            if (allele_total[code] > 0) {
+                line += CountField(tally[g][code]);
+            }
+        }
+        line += '\n';
+        WriteText(out, line);
+    }
+    CloseOutText(out);
+}

@@ -1,0 +1,123 @@
+#include "freq_writer.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "count_file.h"
+#include "file_failure.h"
+#include "genepop_reader.h"
+#include "run_state.h"
+#include "text_out.h"
+
+namespace {
+
+constexpr std::size_t MarkerLength = 3;
+
+// The first line of the locus's data in its count file: generations and alleles.
+struct CountHead {
+    int generations;
+    int alleles;
+};
+
+CountHead ReadCountHead() {
+    const std::int32_t generations = ReadInteger(countfile);
+    const std::int32_t alleles = ReadInteger(countfile);
+    DropLine(countfile);
+    // The file is this run's own; values outside the tables mean it was changed under us.
+    if (generations < 0 || generations > MaxGenerations || alleles < 0 || alleles >= NumCodes) {
+        FileFailure(FileOp::ReadNumber, NotANumber);
+    }
+    return {generations, alleles};
+}
+
+std::string DataLine(int locus, int generation, int alleles) {
+    std::int32_t total = 0;
+    for (int i = 0; i < alleles; ++i) {
+        total += allele_total[i];
+    }
+    std::string line;
+    for (int i = 0; i < alleles; ++i) {
+        // A generation with no typed copy at a locus that has alleles elsewhere has no
+        // frequencies; its zeros and total 0 make the estimator refuse it by name.
+        const double frequency =
+            total == 0 ? 0.0 : static_cast<double>(allele_total[i]) / static_cast<double>(total);
+        line += FrequencyField(frequency) + " ";
+    }
+    line += std::to_string(total) + " " + WrittenLocusName(locus) + "  " +
+            std::to_string(gen_no[generation]) + "\n";
+    return line;
+}
+
+void WriteLocus(OutText& out, int locus) {
+    OpenText(countfile, CountFileName(locus));
+    const CountHead head = ReadCountHead();
+    for (int g = 1; g <= head.generations; ++g) {
+        for (int i = 0; i < head.alleles; ++i) {
+            allele_total[i] = ReadInteger(countfile);
+        }
+        DropLine(countfile);
+        WriteText(out, DataLine(locus, g, head.alleles));
+    }
+    CloseText(countfile);
+}
+
+} // namespace
+
+std::string FrequencyField(double frequency) {
+    // Printing rounds an exact tie to even; a tie at the fourth decimal is a double of the form
+    // m/32 with m odd (1/32 = 0.03125), and such a half is rounded up by nudging it to the next
+    // double above. Every other double is not a tie and prints as its nearest 4-decimal value.
+    const double scaled = frequency * 32.0;
+    if (scaled == std::floor(scaled) && std::fmod(scaled, 2.0) != 0.0) {
+        frequency = std::nextafter(frequency, 2.0);
+    }
+    std::array<char, 32> field{};
+    std::snprintf(field.data(), field.size(), "%6.4f", frequency);
+    return field.data();
+}
+
+std::string WrittenLocusName(int locus) {
+    std::string name = loc_name[locus];
+    const std::size_t first = name.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return "locus" + std::to_string(locus);
+    }
+    const std::size_t last = name.find_last_not_of(' ');
+    for (std::size_t i = first; i < last; ++i) {
+        if (name[i] == ' ') {
+            name[i] = '_';
+        }
+    }
+    return name;
+}
+
+void GetGenerations() {
+    EnterStep(Step::GetGenerations);
+    OpenText(infile, in_name);
+    DropLine(infile);
+    for (int p = 1; p <= n_gen; ++p) {
+        // Only the first individual line of a generation gives its number; the numbers on the
+        // other lines are never read, so they need not agree.
+        while (!AtEnd(infile) && !IsMarker(ReadLine(infile, MarkerLength))) {
+        }
+        gen_no[p] = ReadInteger(infile);
+    }
+    CloseText(infile);
+}
+
+void WriteFreqFile() {
+    EnterStep(Step::WriteFreqFile);
+    OutText out;
+    CreateText(out, "pelkin.out");
+    WriteText(out, std::to_string(n_gen) + " " + std::to_string(n_loc) + " " + title + "\n");
+    std::string alleles;
+    for (int l = 1; l <= n_loc; ++l) {
+        alleles += std::to_string(n_allele[l]) + "  ";
+    }
+    WriteText(out, alleles + "\n");
+    for (int l = 1; l <= n_loc; ++l) {
+        WriteLocus(out, l);
+    }
+    CloseOutText(out);
+}

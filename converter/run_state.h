@@ -1,0 +1,44 @@
+// The converter's run state: one global instance of every table, shared by the steps of the run
+// (introduction, counting, generation numbers, writing). Tables are indexed from 1 for loci and
+// generations, as the steps count them; entry 0 of those tables is never used.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "text_file.h"
+
+constexpr int MaxLoci = 100;
+constexpr int MaxGenerations = 50;
+constexpr int NumCodes = 100; // two-digit allele codes 00..99; 00 marks a missing allele copy
+constexpr std::size_t NameLength = 15;
+constexpr std::size_t TitleLength = 80;
+// The tallies are 16-bit fields: a count beyond this is refused rather than wrapped.
+constexpr std::int32_t MaxCopies = 32767;
+
+using typ1 = std::array<std::array<std::int16_t, NumCodes>, MaxGenerations + 1>;
+using typ2 = std::array<std::string, MaxLoci + 1>;
+using typ3 = std::array<std::int32_t, NumCodes>;
+using typ4 = std::array<std::int16_t, MaxLoci + 1>;
+// Generation numbers are kept whole, 32 bits, so that 70000 is written as 70000.
+using typ5 = std::array<std::int32_t, MaxGenerations + 1>;
+
+extern std::string in_name;       // the GenePop file's name as typed at the prompt
+extern std::string title;         // first line of the GenePop file, at most 80 characters
+extern std::int16_t n_loc;        // number of loci
+extern typ2 loc_name;             // locus names, at most 15 characters each
+extern std::int16_t n_gen;        // number of generations, as counted at locus 1
+extern typ4 n_allele;             // per locus: how many codes 01..99 occur at it
+extern typ1 tally;                // locus being read: copies per generation and code
+extern typ3 allele_total;         // locus being read: copies per code over all generations
+extern std::int16_t copies;       // locus being read: all copies, code 00 included
+extern std::int16_t copies_first; // copies at locus 1
+extern typ5 gen_no;               // generation number of each generation
+
+extern TextFile infile;    // the GenePop file, reopened for every pass
+extern TextFile countfile; // a count file being read back
+
+// Puts every table back to its starting state (zero or empty), as at program start.
+void ResetRunState();

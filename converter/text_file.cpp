@@ -1,0 +1,125 @@
+#include "text_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "file_failure.h"
+#include "number_text.h"
+
+namespace {
+
+constexpr std::size_t MaxWord = 255;
+
+// The first carriage return or line feed in [from, to), or `to`.
+const char* FindLineEnd(const char* from, const char* to) {
+    const auto* feed = static_cast<const char*>(std::memchr(from, '\n', to - from));
+    const char* limit = feed != nullptr ? feed : to;
+    const auto* ret = static_cast<const char*>(std::memchr(from, '\r', limit - from));
+    return ret != nullptr ? ret : limit;
+}
+
+} // namespace
+
+void OpenText(TextFile& text, const std::string& name) {
+    errno = 0;
+    text.file = std::fopen(name.c_str(), "rb");
+    if (text.file == nullptr) {
+        SystemFailure(FileOp::Open, NoSuchFile);
+    }
+    std::error_code ignored;
+    if (std::filesystem::is_directory(name, ignored)) {
+        FileFailure(FileOp::Open, ErrorNumberOf(EISDIR));
+    }
+    // Our own buffer is the only one: the system reads straight into it.
+    std::setvbuf(text.file, nullptr, _IONBF, 0);
+    text.pos = 0;
+    text.end = 0;
+    text.drained = false;
+}
+
+void CloseText(TextFile& text) {
+    std::FILE* file = text.file;
+    text.file = nullptr;
+    errno = 0;
+    if (file != nullptr && std::fclose(file) != 0) {
+        SystemFailure(FileOp::Close, ReadWriteFault);
+    }
+}
+
+bool RefillText(TextFile& text) {
+    if (text.drained || text.file == nullptr) {
+        return false;
+    }
+    errno = 0;
+    const std::size_t got = std::fread(text.buffer.data(), 1, text.buffer.size(), text.file);
+    if (got < text.buffer.size()) {
+        if (std::ferror(text.file) != 0) {
+            SystemFailure(FileOp::Read, ReadWriteFault);
+        }
+        text.drained = true;
+    }
+    text.pos = 0;
+    text.end = got;
+    return got > 0;
+}
+
+std::string ReadLine(TextFile& text, std::size_t limit) {
+    std::string line;
+    while (line.size() < limit) {
+        const int c = NextChar(text);
+        if (c == EndOfText || c == '\n') {
+            return line;
+        }
+        if (c == '\r') {
+            TakeLineFeed(text);
+            return line;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    DropLine(text);
+    return line;
+}
+
+void DropLine(TextFile& text) {
+    for (;;) {
+        if (text.pos == text.end && !RefillText(text)) {
+            return;
+        }
+        const char* from = text.buffer.data() + text.pos;
+        const char* to = text.buffer.data() + text.end;
+        const char* line_end = FindLineEnd(from, to);
+        if (line_end == to) {
+            text.pos = text.end;
+            continue;
+        }
+        text.pos = static_cast<std::size_t>(line_end - text.buffer.data()) + 1;
+        if (*line_end == '\r') {
+            TakeLineFeed(text);
+        }
+        return;
+    }
+}
+
+std::int32_t ReadInteger(TextFile& text) {
+    int c = PeekChar(text);
+    while (c != EndOfText && c <= ' ') {
+        ++text.pos;
+        c = PeekChar(text);
+    }
+    if (c == EndOfText) {
+        return 0;
+    }
+    std::string word;
+    while (c != EndOfText && c > ' ' && word.size() < MaxWord) {
+        word.push_back(static_cast<char>(c));
+        ++text.pos;
+        c = PeekChar(text);
+    }
+    const auto value = ConvertInteger(word);
+    if (!value) {
+        FileFailure(FileOp::ReadNumber, NotANumber);
+    }
+    return *value;
+}
