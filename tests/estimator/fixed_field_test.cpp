@@ -1,0 +1,38 @@
+#include "fixed_field.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+TEST(FixedField, WritesLikePrintfAndRightAligns) {
+    EXPECT_EQ(FixedField(0.16, 12, 7), "   0.1600000");
+    EXPECT_EQ(FixedField(-0.035172, 12, 7), "  -0.0351720");
+    EXPECT_EQ(FixedField(18.49, 8, 0), "      18");
+    EXPECT_EQ(FixedField(50.0, 6, 1), "  50.0");
+    EXPECT_EQ(FixedField(123456789.0, 6, 0), "123456789");
+    // Exact ties of the binary value round as the C library rounds them, to even.
+    EXPECT_EQ(FixedField(12.5, 6, 0), "    12");
+    EXPECT_EQ(FixedField(13.5, 6, 0), "    14");
+}
+
+TEST(FixedField, NonFiniteValuesHaveNoSignOnNan) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FixedField(nan, 12, 7), "         nan");
+    EXPECT_EQ(FixedField(-nan, 12, 7), "         nan");
+    EXPECT_EQ(FixedField(0.0 / std::sin(0.0), 8, 0), "     nan");
+    EXPECT_EQ(FixedField(inf, 8, 0), "     inf");
+    EXPECT_EQ(FixedField(-inf, 8, 0), "    -inf");
+    EXPECT_EQ(FixedField(-nan, 0, 6), "nan");
+}
+
+TEST(FixedField, TextAndIntegersRightAligned) {
+    EXPECT_EQ(TextField("Loc1", 10), "      Loc1");
+    EXPECT_EQ(TextField("A_very_long_name", 10), "A_very_long_name");
+    EXPECT_EQ(IntegerField(5, 4), "   5");
+    EXPECT_EQ(IntegerField(-12345, 4), "-12345");
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+// The dialogue: file names from the command line or the prompts, the sample plan and N, and
+// the report file; every refusal ends the run before the data file is read.
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "morvast_run.h"
+
+namespace {
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+const std::string plan_prompt = "Enter sample plan (1 or 2): ";
+const std::string n_prompt = "Enter actual (census) population size, N: ";
+const std::string name_prompts = "Enter name of data file: Enter output file name: ";
+
+TEST(MorvastDialogue, PromptsTakeWhiteSpaceSeparatedItems) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    const auto run = RunMorvast(dir, {}, "\n\n  two.txt report.txt\t1xyz\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, " Invalid entry \n");
+    EXPECT_EQ(run.out, opening_screen + name_prompts + plan_prompt + n_prompt);
+
+    const auto good = RunMorvast(dir, {}, "two.txt\nreport.txt\n0x1\n\t1000 and more\n");
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.err, "");
+    EXPECT_EQ(good.out, opening_screen + name_prompts + plan_prompt + n_prompt +
+                            "Reading two.txt\nProcessing two.txt\nResult written to report.txt\n");
+    EXPECT_NE(ReadFile(dir / "report.txt")
+                  .find("Loc2     2      50      50     0.0404040    "
+                        "0.0212121    5.0       118"),
+              std::string::npos);
+}
+
+TEST(MorvastDialogue, RefusedPlansEndTheRunBeforeAnyFileIsOpened) {
+    for (const char* answer : {"3", "0", "-1", "x", "", "  \n", "4294967297", "+"}) {
+        TempDir dir;
+        WriteFile(dir / "two.txt", two_locus_data);
+        const auto run = RunMorvast(dir, {"two.txt", "r.txt"}, answer);
+        EXPECT_EQ(run.status, 1) << answer;
+        EXPECT_EQ(run.err, " Invalid entry \n") << answer;
+        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt) << answer;
+        EXPECT_FALSE(std::filesystem::exists(dir / "r.txt")) << answer;
+    }
+    TempDir dir;
+    const auto at_end = RunMorvast(dir, {}, "");
+    EXPECT_EQ(at_end.status, 1);
+    EXPECT_EQ(at_end.err, " Invalid entry \n");
+    EXPECT_EQ(at_end.out, opening_screen + name_prompts + plan_prompt);
+}
+
+// A census size of zero would divide the sampling correction by zero.
+TEST(MorvastDialogue, CensusSizeMustBePositiveAndFitThirtyTwoBits) {
+    for (const char* answer : {"1 0", "1 -5", "1 2147483648", "1 x", "1", "1\n-0x1"}) {
+        TempDir dir;
+        WriteFile(dir / "two.txt", two_locus_data);
+        const auto run = RunMorvast(dir, {"two.txt", "r.txt"}, answer);
+        EXPECT_EQ(run.status, 1) << answer;
+        EXPECT_EQ(run.err, " Invalid entry \n") << answer;
+        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt + n_prompt)
+            << answer;
+    }
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    const auto run = RunMorvast(dir, {"two.txt", "r.txt"}, "1 2147483647");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(ReadFile(dir / "r.txt").find("0.0788275    5.0        32"), std::string::npos);
+}
+
+TEST(MorvastDialogue, ReportFileThatCannotBeOpened) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    std::filesystem::create_directory(dir / "folder");
+    for (const char* report : {"missing/r.txt", "folder"}) {
+        const auto run = RunMorvast(dir, {"two.txt", report}, "2\n");
+        EXPECT_EQ(run.status, 1) << report;
+        EXPECT_EQ(run.err, " Cannon open outfile for writing \n") << report;
+        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt) << report;
+    }
+}
+
+// A report that does not reach the disk is a failure, not a result written.
+TEST(MorvastDialogue, ReportThatCannotBeWrittenIsAFailure) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no full device here";
+    }
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    const auto run = RunMorvast(dir, {"two.txt", "/dev/full"}, "2\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Cannot write the results to /dev/full\n");
+    EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt +
+                           "Reading two.txt\nProcessing two.txt\n");
+}
+
+TEST(MorvastDialogue, FileNamesOfAnyLength) {
+    TempDir dir;
+    const std::string folder(200, 'f');
+    std::filesystem::create_directories(dir / folder / folder);
+    const std::string data = folder + "/" + folder + "/" + std::string(200, 'd');
+    WriteFile(dir / data, two_locus_data);
+
+    const auto prompted = RunMorvast(dir, {}, data + " " + data + ".report 2");
+    EXPECT_EQ(prompted.status, 0);
+    EXPECT_EQ(prompted.out.substr(prompted.out.size() - data.size() - 8), data + ".report\n");
+    EXPECT_EQ(ReadFile(dir / (data + ".report")).substr(0, 100 + data.size()),
+              Preamble(data, 2).substr(0, 100 + data.size()));
+
+    const auto derived = RunMorvast(dir, {data}, "2");
+    EXPECT_EQ(derived.status, 0);
+    EXPECT_NE(derived.out.find("Writing resuls to " + data + ".OUT\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir / (data + ".OUT")));
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// Whole runs of Morvast on small frequency files, comparing standard output, standard error,
+// the exit status and the report file byte for byte.
+#include <gtest/gtest.h>
+
+#include "morvast_run.h"
+
+namespace {
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+const std::string column_header =
+    "     Locus     K      S1      S2     Fs           Fs'          t          Ne";
+
+const std::string worked_interval_plan2 =
+    "Estimated drift (Fs') and Ne over the interval from    0 to    5:\n" + column_header +
+    "\n      Loc1     2      50      50     0.1600000    0.1351981    5.0        18"
+    "\n      Loc2     2      50      50     0.0404040    0.0202020    5.0       124"
+    "\n  All loci     4      50.0    50.0   0.1005025    0.0788275    5.0        32"
+    "\nJackknife over 2 loci (assumed independent):"
+    "\n                      Mean:          0.1002020    0.0780905    5.0        32"
+    "\n                        SE:          0.0597980    0.0577870"
+    "\n95% Confidence intervals (Mean -/+ 1.96*SE):"
+    "\n       Lower ( 2.5%) limit:         -0.0170020   -0.0351720               13"
+    "\n       Upper (97.5%) limit:          0.2174061    0.1913530              -71"
+    "\n\n";
+
+const std::string worked_interval_plan1 =
+    "Estimated drift (Fs') and Ne over the interval from    0 to    5:\n" + column_header +
+    "\n      Loc1     2      50      50     0.1600000    0.1362082    5.0        18"
+    "\n      Loc2     2      50      50     0.0404040    0.0212121    5.0       118"
+    "\n  All loci     4      50.0    50.0   0.1005025    0.0798376    5.0        31"
+    "\nJackknife over 2 loci (assumed independent):"
+    "\n                      Mean:          0.1002020    0.0790858    5.0        32"
+    "\n                        SE:          0.0597980    0.0577725"
+    "\n95% Confidence intervals (Mean -/+ 1.96*SE):"
+    "\n       Lower ( 2.5%) limit:         -0.0170020   -0.0341482               13"
+    "\n       Upper (97.5%) limit:          0.2174061    0.1923199              -73"
+    "\n\n";
+
+std::string ProgressAfterPlan(const std::string& data, const std::string& report) {
+    return "Reading " + data + "\nProcessing " + data + "\nResult written to " + report + "\n";
+}
+
+TEST(MorvastReport, WorkedExampleUnderPlan2WithBothFileNamesGiven) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    const auto run = RunMorvast(dir, {"two.txt", "report.txt", "ignored"}, "2\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\nEnter sample plan (1 or 2): " +
+                           ProgressAfterPlan("two.txt", "report.txt"));
+    EXPECT_EQ(ReadFile(dir / "report.txt"),
+              Preamble("two.txt", 2) + worked_interval_plan2 + legend);
+}
+
+TEST(MorvastReport, WorkedExampleUnderPlan1WithTheReportNamedAfterTheData) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    const auto run = RunMorvast(dir, {"two.txt"}, "1\n1000\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, opening_screen +
+                           "Using data from two.txt\nWriting resuls to two.txt.OUT\n"
+                           "Enter sample plan (1 or 2): "
+                           "Enter actual (census) population size, N: " +
+                           ProgressAfterPlan("two.txt", "two.txt.OUT"));
+    EXPECT_EQ(ReadFile(dir / "two.txt.OUT"),
+              Preamble("two.txt", 1) + worked_interval_plan1 + legend);
+}
+
+TEST(MorvastReport, EveryRunAppendsItsReport) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    WriteFile(dir / "report.txt", "Kept from before\n");
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_EQ(RunMorvast(dir, {"two.txt", "report.txt"}, "2").status, 0);
+    }
+    const std::string report = Preamble("two.txt", 2) + worked_interval_plan2 + legend;
+    EXPECT_EQ(ReadFile(dir / "report.txt"), "Kept from before\n" + report + report);
+}
+
+TEST(MorvastReportDegenerate, OneSampleGivesNoInterval) {
+    TempDir dir;
+    WriteFile(dir / "one.txt", "1 2 Single generation\n2  1  \n0.5 0.5 40 A  7\n1.0 40 B  7\n");
+    const auto run = RunMorvast(dir, {"one.txt", "r.txt"}, "2\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble("one.txt", 2) + legend);
+}
+
+TEST(MorvastReportDegenerate, NoLociGivesFixedIntervalsAtGenerationZero) {
+    TempDir dir;
+    WriteFile(dir / "none.txt", "3 0 No loci\n\n");
+    const auto run = RunMorvast(dir, {"none.txt", "r.txt"}, "2\n");
+    EXPECT_EQ(run.status, 0);
+    const std::string interval =
+        "Estimated drift (Fs') and Ne over the interval from    0 to    0:\n" + column_header +
+        "\n  All loci     0       0.0     0.0   fixed            \n\n";
+    EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble("none.txt", 2) + interval + interval + legend);
+}
+
+// A fixed locus prints zeros and the mark; with one informative locus left, leaving it out
+// uses no allele, so the jackknife has no number anywhere, and its t is that of the last set.
+TEST(MorvastReportDegenerate, FixedLocusAndOneInformativeLocus) {
+    TempDir dir;
+    WriteFile(dir / "fixed.txt", "2 3\n1  2  2\n"
+                                 "1.0000 60 Monomorphic  10\n"
+                                 "1.0000 60 Monomorphic  13\n"
+                                 "0.6000 0.4000 100 Loc_with_a_long_name  10\n"
+                                 "0.4000 0.6000 100 Loc_with_a_long_name  13\n"
+                                 "0.5 0.5 1 Tiny  10\n"
+                                 "0.5 0.5 100 Tiny  13\n");
+    const auto run = RunMorvast(dir, {"fixed.txt", "r.txt"}, "2\n");
+    EXPECT_EQ(run.status, 0);
+    const std::string interval =
+        "Estimated drift (Fs') and Ne over the interval from   10 to   13:\n" + column_header +
+        "\nMonomorphic     0       0       0     fixed            "
+        "\nLoc_with_a_long_name     2      50      50     0.1600000    0.1351981    3.0        11"
+        "\n      Tiny     0       0       0     fixed            "
+        "\n  All loci     2      50.0    50.0   0.1600000    0.1351981    3.0        11"
+        "\nJackknife over 3 loci (assumed independent):"
+        "\n                      Mean:                nan          nan    3.0       nan"
+        "\n                        SE:                nan          nan"
+        "\n95% Confidence intervals (Mean -/+ 1.96*SE):"
+        "\n       Lower ( 2.5%) limit:                nan          nan              nan"
+        "\n       Upper (97.5%) limit:                nan          nan              nan"
+        "\n\n";
+    EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble("fixed.txt", 2) + interval + legend);
+}
+
+TEST(MorvastReport, ConsecutiveIntervalsOnlyWithTheirOwnGenerations) {
+    TempDir dir;
+    WriteFile(dir / "three.txt", "3 1\n2\n"
+                                 "0.6 0.4 100 L  -2\n"
+                                 "0.4 0.6 100 L  0x3\n"
+                                 "0.4 0.6 100 L  1\n");
+    const auto run = RunMorvast(dir, {"three.txt", "r.txt"}, "2\n");
+    EXPECT_EQ(run.status, 0);
+    // Identical samples give Fs of zero and a corrected shift below zero; over the negative
+    // span Ne is 49.5 in exact arithmetic, a little less in double precision.
+    const std::string jackknife_of_one =
+        "\nJackknife over 1 loci (assumed independent):"
+        "\n                      Mean:                nan          nan    0.0       nan"
+        "\n                        SE:                nan          nan"
+        "\n95% Confidence intervals (Mean -/+ 1.96*SE):"
+        "\n       Lower ( 2.5%) limit:                nan          nan              nan"
+        "\n       Upper (97.5%) limit:                nan          nan              nan"
+        "\n\n";
+    const std::string report =
+        Preamble("three.txt", 2) +
+        "Estimated drift (Fs') and Ne over the interval from   -2 to    3:\n" + column_header +
+        "\n         L     2      50      50     0.1600000    0.1351981    5.0        18"
+        "\n  All loci     2      50.0    50.0   0.1600000    0.1351981    5.0        18" +
+        jackknife_of_one + "Estimated drift (Fs') and Ne over the interval from    3 to    1:\n" +
+        column_header +
+        "\n         L     2      50      50     0.0000000   -0.0202020   -2.0        49"
+        "\n  All loci     2      50.0    50.0   0.0000000   -0.0202020   -2.0        49" +
+        jackknife_of_one + legend;
+    EXPECT_EQ(ReadFile(dir / "r.txt"), report);
+}
+
+} // namespace

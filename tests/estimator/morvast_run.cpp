@@ -1,0 +1,80 @@
+#include "morvast_run.h"
+
+testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
+                                      const std::vector<std::string>& args,
+                                      const std::string& answers) {
+    return testing_support::RunProgram(MORVAST_EXE, args, answers, dir.path());
+}
+
+const std::string opening_screen =
+    "                          Morvast                                 \n"
+    "\n"
+    "Estimates variance-effective size (Ne) of a single population from\n"
+    "observed differences in allele frequencies among temporally spaced\n"
+    "samples. Up to 10 samples scored for up to 100 loci (each with\n"
+    "max 100 alleles) can be used for input (samples should be ordered).\n"
+    "\n"
+    "The computed statistic is based on Marsk & Tellby's (2007) estimator\n"
+    "Fs, computed by summing the nominator and denominator separately  \n"
+    "over all alleles and loci, before carrying out the division       \n"
+    "(equation 9):                                                     \n"
+    "                                                                  \n"
+    "                       Sum[(x-y)^2]                               \n"
+    "                  Fs = -------------                              \n"
+    "                       Sum[z*(1-z)]                               \n"
+    "where x and y are observed allele frequencies in the 1. and 2.    \n"
+    "sample, respectively, and z is their mean.                        \n"
+    "Ne is estimated from the quantity Fs, assuming discrete generation\n"
+    "intervals (i.e., non-overlapping generations).                    \n"
+    "For sample plan 1 (cf. equation 14):                              \n"
+    "                                                                  \n"
+    "                   T*(1+Fs/4)*(1 - 1/2n_2)                        \n"
+    "         Ne = ------------------------------------                \n"
+    "              2*(Fs*(1 - 1/4n + 1/4N) - 1/n + 1/N)                \n"
+    "where n_2 is the size (diploid individuals) of the last sample, n \n"
+    "is the harmonic mean size of the two samples, T is the number of  \n"
+    "generations between the two samples, and N is the actual (census) \n"
+    "population size.                                                  \n"
+    "For sample plan 2 (cf. equation 13):                              \n"
+    "                                                                  \n"
+    "                    T*(1+Fs/4)*(1 - 1/2n_2)                       \n"
+    "               Ne = -----------------------                       \n"
+    "                    2*(Fs*(1 - 1/4n) - 1/n)                       \n"
+    "Standard errors of estimates are based on jackkife over loci.     \n"
+    "Oct. 22. 2007\n"
+    "\n";
+
+std::string Preamble(const std::string& data_file, int plan) {
+    return "Output from Morvast (version Oct. 22. 2007)\n"
+           "Data are from from file " +
+           data_file +
+           "\n"
+           "\n"
+           "Note: Effective size (Ne = t/2Fs') is estimated under the assumptions that:\n"
+           "         - the organism is diploid\n"
+           "         - generations are discrete\n"
+           "         - time is measured in generations\n"
+           "         - only genetic drift affects allele frequency dynamics\n"
+           "         - samples are from a single population, drawn according to plan " +
+           std::to_string(plan) +
+           "\n"
+           "         - multiple sample intervals are computed separately\n"
+           "\n";
+}
+
+const std::string legend = "\n"
+                           "Where\n"
+                           "K = number of alleles\n"
+                           "S1, S2 = number of genotyped individuals in each of the two samples\n"
+                           "Fs = observed allele frequency shift over the sample interval\n"
+                           "Fs' = d.o. corrected for expected contribution from sampling\n"
+                           "t = number of generations between the two samples\n"
+                           "Ne = estimated variance-effective population size per generation\n"
+                           "\n";
+
+const std::string two_locus_data = "2 2 Worked example\n"
+                                   "2  2  \n"
+                                   "0.6000 0.4000 100 Loc1  0\n"
+                                   "0.4000 0.6000 100 Loc1  5\n"
+                                   "0.6000 0.4000 100 Loc2  0\n"
+                                   "0.5000 0.5000 100 Loc2  5\n";
