@@ -32,6 +32,7 @@ void ClearTables() {
 void OpenData(const std::string& path, TextInput& in) {
     // A folder opens for reading on some systems, but holds no data.
     std::error_code ignored;
+    infile = nullptr;
     if (!std::filesystem::is_directory(path, ignored)) {
         infile = std::fopen(path.c_str(), "r");
     }
