@@ -60,10 +60,15 @@ TEST(Jackknife, WorkedTwoLocusCaseUnderPlan1) {
 
 // The divisor of each leave-one-out Fs' takes its corrected numerator, not its Fs.
 TEST(Jackknife, LeaveOneOutDivisorUsesCorrectedNumerator) {
+    // Two copies of one locus: every leave-one-out set is that locus alone.
     SetInterval({worked_loci[1], worked_loci[1]}, 5, 2);
-    const JackknifeResult r = Jackknife(1);
+    JackknifeResult r = Jackknife(1);
     EXPECT_EQ(Digits(r.mean_Fs), "0.0404040");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0203035");
+    SetInterval({worked_loci[0], worked_loci[0]}, 5, 2);
+    r = Jackknife(1);
+    EXPECT_EQ(Digits(r.mean_Fs), "0.1600000");
+    EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.1358775");
 }
 
 TEST(JackknifeDegenerate, OneInformativeLocusGivesNoNumberAnywhere) {
