@@ -137,8 +137,7 @@ TEST(MorvastReport, ConsecutiveIntervalsOnlyWithTheirOwnGenerations) {
                                  "0.4 0.6 100 L  1\n");
     const auto run = RunMorvast(dir, {"three.txt", "r.txt"}, "2\n");
     EXPECT_EQ(run.status, 0);
-    // Identical samples give Fs of zero and a corrected shift below zero; over the negative
-    // span Ne is 49.5 in exact arithmetic, a little less in double precision.
+    // A single locus: leaving it out uses no allele, and that set spans no generation.
     const std::string jackknife_of_one =
         "\nJackknife over 1 loci (assumed independent):"
         "\n                      Mean:                nan          nan    0.0       nan"
@@ -147,6 +146,8 @@ TEST(MorvastReport, ConsecutiveIntervalsOnlyWithTheirOwnGenerations) {
         "\n       Lower ( 2.5%) limit:                nan          nan              nan"
         "\n       Upper (97.5%) limit:                nan          nan              nan"
         "\n\n";
+    // The second interval's samples are identical: Fs of zero, a corrected shift below zero,
+    // and over the negative span an Ne of 49.5 in exact arithmetic, a little less in doubles.
     const std::string report =
         Preamble("three.txt", 2) +
         "Estimated drift (Fs') and Ne over the interval from   -2 to    3:\n" + column_header +
