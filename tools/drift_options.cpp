@@ -15,7 +15,7 @@ const char* const kDriftUsage =
     "  --loci L            independent loci, 1 to 100 (default 20)\n"
     "  --alleles K         alleles per locus, equally frequent in the founders, 1 to 99\n"
     "                      (default 5)\n"
-    "  --sample S          diploid individuals per sample (default 50)\n"
+    "  --sample S          diploid individuals per sample, 1 to 10000 (default 50)\n"
     "  --generations LIST  generations sampled, comma-separated, not decreasing, 0 to\n"
     "                      100000, at most 50 (default 0,10)\n"
     "  --plan P            1: S distinct adults after they bred (S at most N);\n"
@@ -90,7 +90,7 @@ bool SetOption(DriftCommand& command, bool& census_given, const std::string& nam
         s.loci = *number;
     } else if (name == "--alleles" && (number = Bounded(value, 1, kMaxAlleles))) {
         s.alleles = *number;
-    } else if (name == "--sample" && (number = Bounded(value, 1, kMaxCensus))) {
+    } else if (name == "--sample" && (number = Bounded(value, 1, kMaxSampleSize))) {
         s.sample_size = *number;
     } else if (name == "--plan" && (number = Bounded(value, 1, 2))) {
         s.plan = *number;

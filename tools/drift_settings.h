@@ -12,6 +12,7 @@ inline constexpr int kMaxLoci = 100;
 inline constexpr int kMaxAlleles = 99;
 inline constexpr int kMaxSamples = 50;
 inline constexpr int kMaxCensus = 100000;
+inline constexpr int kMaxSampleSize = 10000;
 inline constexpr int kMaxGeneration = 100000;
 
 struct DriftSettings {

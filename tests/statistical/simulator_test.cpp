@@ -157,6 +157,8 @@ TEST(Simulator, RefusesBadArgumentsWithItsUsage) {
         {{"--loci", "101"}, "bad value for --loci: 101"},
         {{"--alleles", "0"}, "bad value for --alleles: 0"},
         {{"--plan", "3"}, "bad value for --plan: 3"},
+        {{"--sample", "10001"}, "bad value for --sample: 10001"},
+        {{"--ne", "0"}, "bad value for --ne: 0"},
         {{"--ne", "5x"}, "bad value for --ne: 5x"},
         {{"--generations", "0,10,5"}, "bad value for --generations: 0,10,5"},
         {{"--generations", "0,,5"}, "bad value for --generations: 0,,5"},
