@@ -1,0 +1,199 @@
+// The GenePop reader and the allele tallies, rule by rule: what the counting step leaves in the
+// run state and in the count files for inputs that each exercise one rule.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "count_in_dir.h"
+#include "run_state.h"
+
+namespace {
+
+// ---- Markers ----
+
+TEST(ConverterMarkers, PopWithTextAndPopulationStartGenerationsButIndentedPopDoesNot) {
+    CountingDir dir;
+    dir.Count("T\nA\npop\n1 a, 0101\nPop 2\n2 b, 0202\nPOPULATION\n3 c, 0303\n Pop\n3 d, 0404\n");
+    EXPECT_EQ(n_gen, 3);
+    EXPECT_EQ(copies, 8);
+    EXPECT_EQ(dir.Read("locus1"), "  3  4\n"
+                                  "    2    0    0    0\n"
+                                  "    0    2    0    0\n"
+                                  "    0    0    2    2\n");
+}
+
+TEST(ConverterMarkers, OnlyAnExactMarkerEndsTheLocusNames) {
+    CountingDir dir;
+    dir.Count("T\nPOp\nPop \nPopulation\nPop\n1 a, 0101 0202 0303\n");
+    ASSERT_EQ(n_loc, 3);
+    EXPECT_EQ(loc_name[1], "POp");
+    EXPECT_EQ(loc_name[2], "Pop ");
+    EXPECT_EQ(loc_name[3], "Population");
+    EXPECT_EQ(n_gen, 1);
+    EXPECT_EQ(dir.Read("locus3"), "  1  1\n    2\n");
+}
+
+TEST(ConverterMarkers, MarkerRightAfterTheTitleGivesNoLoci) {
+    CountingDir dir;
+    dir.Count("Title\nPop\n1 a, 0101\n");
+    EXPECT_EQ(title, "Title");
+    EXPECT_EQ(n_loc, 0);
+    EXPECT_EQ(n_gen, 0);
+    EXPECT_FALSE(dir.Exists("locus1"));
+}
+
+TEST(ConverterMarkers, NamesAndTitleAreCutToTheirFieldLengths) {
+    CountingDir dir;
+    const std::string long_title(100, 't');
+    dir.Count(long_title + "\nMicrosatellite-number-one\nPop\n1 a, 0101\n");
+    EXPECT_EQ(title, std::string(80, 't'));
+    EXPECT_EQ(loc_name[1], "Microsatellite-");
+}
+
+// ---- Locus names: one per line, or separated by commas ----
+
+TEST(ConverterLocusNames, CommaSeparatedNamesAreTrimmedCutAndEmptyPiecesDropped) {
+    CountingDir dir;
+    dir.Count("T\n 136255903, 136257048,\t,Very-long-locus-name-17 \nLast\nPop\n"
+              "1 a, 0101 0202 0303 0404\n");
+    ASSERT_EQ(n_loc, 4);
+    EXPECT_EQ(loc_name[1], "136255903");
+    EXPECT_EQ(loc_name[2], "136257048");
+    EXPECT_EQ(loc_name[3], "Very-long-locus");
+    EXPECT_EQ(loc_name[4], "Last");
+    EXPECT_EQ(dir.Read("locus4"), "  1  1\n    2\n");
+}
+
+TEST(ConverterLocusNames, BlankLinesAndLinesWithoutCommasAreNamesAsTheyStand) {
+    CountingDir dir;
+    dir.Count("T\n\n  Loc 2  \nPop\n1 a, 0101 0202\n");
+    ASSERT_EQ(n_loc, 2);
+    EXPECT_EQ(loc_name[1], "");
+    EXPECT_EQ(loc_name[2], "  Loc 2  ");
+}
+
+// ---- Line ends ----
+
+TEST(ConverterLineEnds, LineFeedCarriageReturnPairAndCarriageReturnAloneReadAlike) {
+    const std::string lf = "T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0102 0201\nPop\n2 c, 0303 0101\n";
+    const auto with_line_end = [&lf](const std::string& line_end) {
+        std::string text;
+        for (const char c : lf) {
+            text += c == '\n' ? line_end : std::string(1, c);
+        }
+        return text;
+    };
+    const std::array<std::pair<const char*, std::string>, 4> variants{{
+        {"LF", lf},
+        {"CR LF", with_line_end("\r\n")},
+        {"CR", with_line_end("\r")},
+        {"no final line end", lf.substr(0, lf.size() - 1)},
+    }};
+    for (const auto& [name, converted] : variants) {
+        SCOPED_TRACE(name);
+        CountingDir dir;
+        dir.Count(converted);
+        EXPECT_EQ(n_gen, 2);
+        EXPECT_EQ(copies, 6);
+        EXPECT_EQ(dir.Read("locus1"), "  2  3\n    3    1    0\n    0    0    2\n");
+        EXPECT_EQ(dir.Read("locus2"), "  2  2\n    1    3\n    2    0\n");
+    }
+}
+
+// ---- Head scan ----
+
+TEST(ConverterHeadScan, NoCommaAmongTheFirst250CharactersEndsThePass) {
+    CountingDir dir;
+    // The first head is 250 characters with its comma; the second reaches its comma at 251.
+    dir.Count("T\nA\nPop\n1 " + std::string(247, 'x') + ", 0101\n1 " + std::string(248, 'y') +
+              ", 0202\n1 c, 0303\n");
+    EXPECT_EQ(copies, 2);
+    EXPECT_EQ(dir.Read("locus1"), "  1  1\n    2\n");
+}
+
+TEST(ConverterHeadScan, BlankLinesBeforeAMarkerNoLongerHideIt) {
+    CountingDir dir;
+    // Once such a marker was merged into the generation before: one generation of 3 copies
+    // of each kind. Now each marker starts its own generation.
+    dir.Count("T\nA\nPop\n1 a, 0101\n\nPop\n2 b, 0202\n \t \nPop\n3 c, 0303\n" +
+              std::string(300, ' ') + "\nPop\n4 d, 0404\n\n\n");
+    EXPECT_EQ(n_gen, 4);
+    EXPECT_EQ(copies, 8);
+    EXPECT_EQ(dir.Read("locus1"), "  4  4\n"
+                                  "    2    0    0    0\n"
+                                  "    0    2    0    0\n"
+                                  "    0    0    2    0\n"
+                                  "    0    0    0    2\n");
+}
+
+TEST(ConverterHeadScan, TextBeforeTheCommaMaySpanLines) {
+    CountingDir dir;
+    dir.Count("T\nA\nPop\n1 a\nstill the head, 0101\n1 b, 0202\n");
+    EXPECT_EQ(copies, 4);
+    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    2    2\n");
+}
+
+TEST(ConverterHeadScan, MarkerAtTheEndOfTheFileCountsAGenerationOfTwoMissingCopies) {
+    CountingDir dir;
+    dir.Count("T\nA\nPop\n1 a, 0101\nPop\n");
+    EXPECT_EQ(n_gen, 2);
+    EXPECT_EQ(copies, 4);
+    EXPECT_EQ(dir.Read("locus1"), "  2  1\n    2\n    0\n");
+}
+
+// ---- Genotype read ----
+
+TEST(ConverterGenotypeRead, BlanksAndTabsBeforeAGenotypeAreSkipped) {
+    CountingDir dir;
+    // A tab used to be taken as the genotype's first character: tab and 0101 gave 0 and 10.
+    dir.Count("T\nA\nB\nPop\n1 a,\t0101\t\t0202\n1 b,   0303    0404\n");
+    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    2    2\n");
+    EXPECT_EQ(dir.Read("locus2"), "  1  2\n    2    2\n");
+}
+
+TEST(ConverterGenotypeRead, MissingCopiesCountAsIndividualsButAreNoAllele) {
+    CountingDir dir;
+    dir.Count("T\nA\nPop\n1 a, 0000\n1 b, 0a01\n1 c, 0200\n");
+    EXPECT_EQ(copies, 6);
+    EXPECT_EQ(n_allele[1], 2);
+    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    1    1\n");
+}
+
+TEST(ConverterGenotypeRead, AnAlleleOfOneGenerationHasACountInEveryGeneration) {
+    CountingDir dir;
+    dir.Count("T\nA\nPop\n1 a, 0505\nPop\n2 b, 0509\nPop\n3 c, 0505\n");
+    EXPECT_EQ(dir.Read("locus1"), "  3  2\n    2    0\n    1    1\n    2    0\n");
+}
+
+TEST(ConverterGenotypeRead, OnlyTheLocusOfThePassIsKept) {
+    CountingDir dir;
+    dir.Count("T\nA\nB\nC\nPop\n1 a, 0101 0202 0303\n1 b, 0102 0203 0304\n");
+    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    3    1\n");
+    EXPECT_EQ(dir.Read("locus2"), "  1  2\n    3    1\n");
+    EXPECT_EQ(dir.Read("locus3"), "  1  2\n    3    1\n");
+    EXPECT_EQ(n_allele[3], 2);
+}
+
+// ---- Code conversion, as it reaches the tallies ----
+
+TEST(ConverterCodeConversion, PrefixedAndSignedCodes) {
+    CountingDir dir;
+    // $A is 10, %1 is 1, &7 is 7, +7 is 7, 7 and a blank is missing, 07 is 7.
+    dir.Count("T\nA\nPop\n1 a, $A%1\n1 b, &7+7\n1 c, 7 07\n");
+    EXPECT_EQ(copies, 6);
+    EXPECT_EQ(dir.Read("locus1"), "  1  3\n    1    3    1\n");
+}
+
+TEST(ConverterCountFile, CountsOfFiveDigitsAreKeptApart) {
+    CountingDir dir;
+    std::string genepop = "T\nA\nPop\n";
+    for (int i = 0; i < 10000; ++i) {
+        genepop += "1 x, 0102\n";
+    }
+    dir.Count(genepop);
+    EXPECT_EQ(dir.Read("locus1"), "  1  2\n 10000 10000\n");
+}
+
+} // namespace

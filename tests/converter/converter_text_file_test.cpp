@@ -1,0 +1,105 @@
+// The text-file layer: the line read, the character read, dropping a line and the integer read,
+// over every kind of line end and across the reader's buffer boundary.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "program_run.h"
+#include "text_file.h"
+
+namespace {
+
+class TextOver {
+  public:
+    explicit TextOver(const std::string& contents) {
+        testing_support::WriteFile(dir_ / "text", contents);
+        OpenText(*text_, (dir_ / "text").string());
+    }
+    ~TextOver() { CloseText(*text_); }
+    TextOver(const TextOver&) = delete;
+    TextOver& operator=(const TextOver&) = delete;
+    TextFile& operator*() { return *text_; }
+
+  private:
+    testing_support::TempDir dir_;
+    std::unique_ptr<TextFile> text_ = std::make_unique<TextFile>();
+};
+
+TEST(ConverterTextFile, LineReadCutsAtTheLimitAndDropsTheRestWithItsLineEnd) {
+    TextOver text("abcdefghij\nxyz\r\n\r\nlast");
+    EXPECT_EQ(ReadLine(*text, 3), "abc");
+    EXPECT_EQ(ReadLine(*text, 3), "xyz");
+    EXPECT_EQ(ReadLine(*text, 3), "");
+    EXPECT_FALSE(AtEnd(*text));
+    EXPECT_EQ(ReadLine(*text, WholeLine), "last");
+    EXPECT_TRUE(AtEnd(*text));
+    EXPECT_EQ(ReadLine(*text, 3), "");
+}
+
+TEST(ConverterTextFile, CarriageReturnAloneEndsALine) {
+    TextOver text("ab\rcd\r\nef\n\rgh");
+    EXPECT_EQ(ReadLine(*text, WholeLine), "ab");
+    EXPECT_EQ(ReadLine(*text, WholeLine), "cd");
+    EXPECT_EQ(ReadLine(*text, WholeLine), "ef");
+    EXPECT_EQ(ReadLine(*text, WholeLine), "");
+    EXPECT_EQ(ReadLine(*text, WholeLine), "gh");
+}
+
+TEST(ConverterTextFile, FileEndingWithALineFeedHasNothingLeftAfterItsLastLine) {
+    TextOver text("one\n");
+    DropLine(*text);
+    EXPECT_TRUE(AtEnd(*text));
+}
+
+TEST(ConverterTextFile, CharacterReadYieldsCode26AtTheEndAndStaysThere) {
+    TextOver text(std::string("a\r\n\x1a", 4));
+    EXPECT_EQ(GetChar(*text), 'a');
+    EXPECT_EQ(GetChar(*text), '\r');
+    EXPECT_EQ(GetChar(*text), '\n');
+    EXPECT_FALSE(AtEnd(*text)); // a code 26 inside the file is an ordinary character
+    EXPECT_EQ(GetChar(*text), '\x1a');
+    EXPECT_TRUE(AtEnd(*text));
+    EXPECT_EQ(GetChar(*text), '\x1a');
+    EXPECT_EQ(GetChar(*text), '\x1a');
+    EXPECT_TRUE(AtEnd(*text));
+}
+
+TEST(ConverterTextFile, DropLineTakesACarriageReturnAndLineFeedAsOneLineEnd) {
+    TextOver text("skip me\r\nx\rskip\ny");
+    DropLine(*text);
+    EXPECT_EQ(GetChar(*text), 'x');
+    DropLine(*text);
+    DropLine(*text);
+    EXPECT_EQ(GetChar(*text), 'y');
+    DropLine(*text);
+    EXPECT_TRUE(AtEnd(*text));
+}
+
+TEST(ConverterTextFile, LineEndSplitAcrossTheBufferIsOneLineEnd) {
+    const std::size_t buffer = std::tuple_size_v<decltype(TextFile::buffer)>;
+    for (const std::size_t cr_at : {buffer - 1, buffer, 2 * buffer - 1}) {
+        std::string contents(cr_at, 'x');
+        contents += "\r\nnext\n";
+        TextOver text(contents);
+        EXPECT_EQ(ReadLine(*text, WholeLine).size(), cr_at);
+        EXPECT_EQ(ReadLine(*text, WholeLine), "next");
+        TextOver dropped(contents);
+        DropLine(*dropped);
+        EXPECT_EQ(GetChar(*dropped), 'n');
+    }
+}
+
+TEST(ConverterTextFile, IntegerReadSkipsWhiteSpaceAndLeavesTheDelimiter) {
+    TextOver text("  \t\r\n 12\tx -0x1F\n$FFFFFFFF 0007\n  ");
+    EXPECT_EQ(ReadInteger(*text), 12);
+    EXPECT_EQ(GetChar(*text), '\t');
+    DropLine(*text);
+    EXPECT_EQ(ReadInteger(*text), -1);
+    EXPECT_EQ(ReadInteger(*text), 7);
+    EXPECT_EQ(ReadInteger(*text), 0); // the end of the file before any character
+    EXPECT_EQ(ReadInteger(*text), 0);
+}
+
+} // namespace

@@ -1,0 +1,25 @@
+// Runs the counting step in-process on a GenePop text, in a temporary working directory, so
+// that a test can look at the run state and the count files it leaves.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "program_run.h"
+
+class CountingDir {
+  public:
+    CountingDir();
+    ~CountingDir();
+    CountingDir(const CountingDir&) = delete;
+    CountingDir& operator=(const CountingDir&) = delete;
+
+    // Writes `genepop` as data.gen, opens it as the GenePop file and counts its alleles.
+    void Count(const std::string& genepop);
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+  private:
+    testing_support::TempDir dir_;
+    std::filesystem::path previous_;
+};

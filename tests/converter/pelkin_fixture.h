@@ -1,0 +1,32 @@
+// Whole-program runs of the built Pelkin in a directory of its own, with the GenePop file's
+// name typed on standard input.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "program_run.h"
+
+// What Pelkin prints before it reads the name: the introduction, three empty lines and the
+// prompt, with no line end after it. A successful run prints nothing more.
+extern const std::string IntroAndPrompt;
+
+class PelkinRun : public ::testing::Test {
+  protected:
+    void Put(const std::string& name, const std::string& contents) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+    // The names of the files in the work directory, sorted.
+    std::vector<std::string> Files() const;
+    testing_support::RunResult Run(const std::string& typed = "data.gen\n") const;
+    // Puts `genepop` as data.gen and runs Pelkin on it.
+    testing_support::RunResult Convert(const std::string& genepop) const;
+
+    testing_support::TempDir dir;
+};
+
+// The lines of a data message as Pelkin prints them after the prompt.
+std::string GenerationsMessage();
+std::string IndividualsMessage();

@@ -1,0 +1,190 @@
+// Each mend of the old converter's behaviour, run against the behaviour it replaces.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "pelkin_fixture.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// ---- A refused conversion does not report success ----
+
+TEST_F(PelkinRun, DifferentGenerationsAtALocusEndWithStatus1) {
+    Put("pelkin.out", "earlier\n");
+    // Locus 2's read of the short first line runs into the marker line and loses it.
+    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101\nPop\n2 b, 0202 0303\n");
+    EXPECT_EQ(run.status, 1); // once 0
+    EXPECT_EQ(run.out, IntroAndPrompt + GenerationsMessage());
+    EXPECT_EQ(Read("pelkin.out"), "earlier\n");
+    EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "pelkin.out"}));
+}
+
+TEST_F(PelkinRun, DifferentIndividualsAtALocusEndWithStatus1) {
+    const auto run = Convert("T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n1 b, 0202 0303\n"
+                             "1 c, 0202 0303 0404\n");
+    EXPECT_EQ(run.status, 1); // once 0
+    EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
+    EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2"}));
+}
+
+// ---- An individual line with too few genotypes ----
+
+TEST_F(PelkinRun, ShortLastLineIsRefusedThoughEveryLocusCountsAlike) {
+    // Locus 2 used to take the line end and the end of the file as two missing copies, and
+    // the file was converted without a word.
+    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0303\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
+    EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
+}
+
+TEST_F(PelkinRun, ShortLastLineWithoutLineEndIsRefused) {
+    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0303");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
+}
+
+TEST_F(PelkinRun, GenotypeCutByTheLineEndIsRefused) {
+    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 02\n1 b, 0303 0404\n1 c, 0303 0404\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
+}
+
+TEST_F(PelkinRun, ShortLineBeforeAMarkerGivesTheGenerationsMessageFirst) {
+    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0101\n1 b, 0101\nPop\n2 c, 0202 0202\n");
+    EXPECT_EQ(run.out, IntroAndPrompt + GenerationsMessage());
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(PelkinRun, TrailingBlanksAfterTheLastGenotypeAreNoShortLine) {
+    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0202   \n1 b, 0303 0404 \r\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 2 T\n2  2  \n0.5000 0.5000 4 A  1\n0.5000 0.5000 4 B  1\n");
+}
+
+// ---- The name at the prompt ----
+
+TEST_F(PelkinRun, LongNameIsOpenedWhole) {
+    // Once cut to 12 characters, which named population1. instead.
+    Put("population1.", "T\nOther\nPop\n7 a, 0909\n");
+    Put("population1.gen", "T\nL\nPop\n3 a, 0101\n");
+    const auto run = Run("population1.gen\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 2 L  3\n");
+}
+
+TEST_F(PelkinRun, PathWithBlanksIsOpenedAsTyped) {
+    std::filesystem::create_directory(dir / "field data");
+    Put("field data/ sample 2019.gen ", "T\nL\nPop\n3 a, 0101\n");
+    const auto run = Run("field data/ sample 2019.gen \r\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, IntroAndPrompt);
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 2 L  3\n");
+}
+
+// ---- Tabs before a genotype ----
+
+TEST_F(PelkinRun, TabAfterTheCommaNoLongerShiftsTheCodes) {
+    // Once the tab and 0101 gave the codes 0 and 10.
+    const auto run = Convert("T\nL\nPop\n1 a,\t0101\n1 b, \t 0102\n");
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n2  \n0.7500 0.2500 4 L  1\n");
+}
+
+// ---- Blank lines before a marker ----
+
+TEST_F(PelkinRun, BlankLineBeforeAMarkerNoLongerMergesTheGenerations) {
+    // Once one generation of 4 copies, numbered 1, with the second marker hidden.
+    const auto run = Convert("T\nL\nPop\n1 a, 0101\n\nPop\n2 b, 0202\n \t\r\nPop\n3 c, 0303\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "3 1 T\n3  \n"
+                                  "1.0000 0.0000 0.0000 2 L  1\n"
+                                  "0.0000 1.0000 0.0000 2 L  2\n"
+                                  "0.0000 0.0000 1.0000 2 L  3\n");
+}
+
+TEST_F(PelkinRun, IndentedTextIsStillTheHeadOfAnIndividualLine) {
+    const auto run = Convert("T\nL\nPop\n1 a, 0101\n Pop\n2 b, 0202\n");
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n2  \n0.5000 0.5000 4 L  1\n");
+}
+
+// ---- Comma-separated locus names ----
+
+TEST_F(PelkinRun, CommaSeparatedLocusNamesGiveOneLocusEach) {
+    // Once one locus named "136255903, 1362", whose allele column was the first locus's.
+    const auto run = Convert("T\r\n136255903, 136257048, 136257636\r\nPop\r\n"
+                             "4 a,  0303  0404  0202\r\n4 b,  0303  0304  0000\r\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 3 T\n1  2  1  \n"
+                                  "1.0000 4 136255903  4\n"
+                                  "0.2500 0.7500 4 136257048  4\n"
+                                  "1.0000 2 136257636  4\n");
+}
+
+// ---- Names written as one word ----
+
+TEST_F(PelkinRun, BlankInsideANameAndAnEmptyNameAreWrittenAsOneWord) {
+    const auto run = Convert("T\nMy locus 1\n\n   \nPop\n6 a, 0101 0202 0303\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 3 T\n1  1  1  \n"
+                                  "1.0000 2 My_locus_1  6\n"
+                                  "1.0000 2 locus2  6\n"
+                                  "1.0000 2 locus3  6\n");
+}
+
+// ---- Generation numbers kept whole ----
+
+TEST_F(PelkinRun, GenerationNumbersBeyond16BitsAreKeptWhole) {
+    // Once written as their low 16 bits: 4464 and 25536.
+    Convert("T\nL\nPop\n70000 a, 0101\nPop\n-40000 b, 0101\n");
+    EXPECT_EQ(Read("pelkin.out"), "2 1 T\n1  \n1.0000 2 L  70000\n1.0000 2 L  -40000\n");
+}
+
+// ---- The conversion never overwrites its input ----
+
+TEST_F(PelkinRun, InputNamedAsTheFrequencyFileIsRefused) {
+    const std::string genepop = "T\nL\nPop\n1 a, 0101\n";
+    Put("pelkin.out", genepop);
+    const auto run = Run("pelkin.out\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              IntroAndPrompt +
+                  "The input file has the name of a file this program writes; rename it.\n");
+    EXPECT_EQ(Read("pelkin.out"), genepop);
+    EXPECT_EQ(Files(), Names{"pelkin.out"});
+}
+
+TEST_F(PelkinRun, InputNamedAsACountFileOfItsLociIsRefused) {
+    const std::string genepop = "T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n";
+    Put("locus3", genepop);
+    const auto run = Run("locus3\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Read("locus3"), genepop);
+    EXPECT_EQ(Files(), Names{"locus3"});
+}
+
+TEST_F(PelkinRun, InputReachedByAnotherNameIsRefused) {
+    const std::string genepop = "T\nA\nB\nPop\n1 a, 0101 0101\n";
+    Put("locus2", genepop);
+    std::filesystem::create_hard_link(dir / "locus2", dir / "data.gen");
+    std::filesystem::create_directory(dir / "sub");
+    std::filesystem::create_symlink("../locus2", dir / "sub" / "link.gen");
+    for (const std::string typed : {"data.gen\n", "sub/link.gen\n", "./locus2\n"}) {
+        const auto run = Run(typed);
+        EXPECT_EQ(run.status, 1) << typed;
+        EXPECT_EQ(Read("locus2"), genepop);
+        EXPECT_FALSE(Exists("locus1"));
+    }
+}
+
+TEST_F(PelkinRun, InputNamedAsACountFileBeyondItsLociIsConverted) {
+    const std::string genepop = "T\nA\nPop\n1 a, 0101\n";
+    Put("locus2", genepop);
+    const auto run = Run("locus2\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("locus2"), genepop);
+    EXPECT_EQ(Files(), (Names{"locus2", "pelkin.out"}));
+}
+
+} // namespace
