@@ -1,0 +1,60 @@
+# Prints the speed table as Markdown. Each benchmark is run three times and the run with the
+# median time is kept, so that one slow start on a busy machine does not make the figure.
+# Expects PELKIN_BENCH, PELKIN, MORVAST_BENCH and MORVAST.
+set(runs 3)
+
+# Runs `program` with `args` three times; sets `result` to the output line of the median run,
+# ranked by the seconds or milliseconds matched by `time_regex` (fixed decimals, so a natural
+# sort ranks them as numbers).
+function(median_run result time_regex program)
+    set(keyed "")
+    foreach(run RANGE 1 ${runs})
+        execute_process(COMMAND ${program} ${ARGN}
+                        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status
+                        OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT status EQUAL 0 OR NOT out MATCHES "${time_regex}")
+            message(FATAL_ERROR "${program} ${ARGN} failed (${status}):\n${out}${err}")
+        endif()
+        string(LENGTH "${CMAKE_MATCH_1}" width)
+        string(REPEAT "0" "12" pad)
+        math(EXPR missing "12 - ${width}")
+        string(SUBSTRING "${pad}" 0 ${missing} pad)
+        list(APPEND keyed "${pad}${CMAKE_MATCH_1}|${out}")
+    endforeach()
+    list(SORT keyed COMPARE NATURAL)
+    math(EXPR middle "${runs} / 2")
+    list(GET keyed ${middle} chosen)
+    string(REGEX REPLACE "^[^|]*\\|" "" chosen "${chosen}")
+    set(${result} "${chosen}" PARENT_SCOPE)
+endfunction()
+
+cmake_host_system_information(RESULT cpu QUERY PROCESSOR_DESCRIPTION)
+cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+cmake_host_system_information(RESULT memory QUERY TOTAL_PHYSICAL_MEMORY)
+cmake_host_system_information(RESULT os QUERY OS_NAME)
+cmake_host_system_information(RESULT release QUERY OS_RELEASE)
+math(EXPR memory_gib "(${memory} + 512) / 1024")
+
+set(table "| Program | Data set | Size (bytes) | Wall time (s) | Floor (s) | Ratio to floor |\n")
+string(APPEND table "|---|---|---:|---:|---:|---:|\n")
+set(pelkin_regex "Pelkin +([0-9]+) loci \\(([0-9]+) bytes\\): +([0-9.]+) s +buffered read x[0-9]+: +([0-9.]+) s +ratio +([0-9.]+)")
+foreach(loci 10 30 100)
+    median_run(line "\\): +([0-9.]+) s" ${PELKIN_BENCH} ${PELKIN} ${loci})
+    if(NOT line MATCHES "${pelkin_regex}")
+        message(FATAL_ERROR "pelkin_bench printed an unexpected line:\n${line}")
+    endif()
+    string(APPEND table "| Pelkin | ${loci} loci, 50 generations of 200 individuals | "
+                        "${CMAKE_MATCH_2} | ${CMAKE_MATCH_3} | ${CMAKE_MATCH_4} | "
+                        "${CMAKE_MATCH_5} |\n")
+endforeach()
+
+median_run(line ": +([0-9.]+) ms" ${MORVAST_BENCH} ${MORVAST})
+if(NOT line MATCHES "Morvast ([0-9]+) samples x ([0-9]+) loci x ([0-9]+) alleles: +([0-9.]+) ms")
+    message(FATAL_ERROR "morvast_bench printed an unexpected line:\n${line}")
+endif()
+string(APPEND table "| Morvast | ${CMAKE_MATCH_1} samples, ${CMAKE_MATCH_2} loci of "
+                    "${CMAKE_MATCH_3} alleles (its largest) | | ${CMAKE_MATCH_4} ms | | |\n")
+
+message("\nSpeed, median of ${runs} runs; floor: the same file read once per locus through "
+        "a 64 KiB buffer\nMachine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, "
+        "${os} ${release}\n\n${table}")
