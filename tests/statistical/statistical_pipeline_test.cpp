@@ -4,7 +4,7 @@
 // errors of that mean, under the plan the samples were drawn by. The same data estimated
 // with the other plan's correction must be off by about 1/N, which shows that the census
 // terms are used. The coverage of the jackknife's 95% limits is printed, not tested: the
-// loci share one pedigree and the limits are known to be approximate.
+// limits rest on a normal approximation over 20 loci and need not reach 95%.
 #include "pipeline_replicate.h"
 
 #include "program_run.h"
