@@ -48,13 +48,8 @@ int TallyLocus(int locus, bool& ran_out) {
             DropLine(infile);
             on_line = SearchComma(infile);
         }
-        // Every locus up to this one is read, since a genotype's place on the line is known
-        // only by reading those before it; only this locus's genotype is kept.
-        Genotype genotype;
-        for (int l = 1; l <= locus; ++l) {
-            genotype = ReadGenotype(infile, on_line);
-            ran_out = ran_out || genotype.ran_out;
-        }
+        const Genotype genotype = ReadGenotypeOfLocus(infile, locus, on_line);
+        ran_out = ran_out || genotype.ran_out;
         DropLine(infile);
         AddCopy(generation, ConvertCode(genotype.first[0], genotype.first[1]), locus);
         AddCopy(generation, ConvertCode(genotype.second[0], genotype.second[1]), locus);

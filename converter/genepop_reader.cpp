@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data_messages.h"
+#include "genotype_skip.h"
 #include "run_state.h"
 
 namespace {
@@ -80,7 +81,39 @@ void SkipToFirstMarker(TextFile& text) {
     }
 }
 
+namespace {
+
+// The usual head, taken at once: a line that starts with a character other than a blank, a tab
+// or a line end, with 251 characters or more ready in the buffer. Read exactly as the character
+// reads of the general scan read it; false when the head is not of that kind.
+bool ScanPlainHead(TextFile& text, Head& head) {
+    FillAhead(text, 4 * HeadLimit);
+    const std::string_view ahead = Ahead(text);
+    if (ahead.size() < HeadLimit || IsBlank(ahead[0]) || ahead[0] == '\n' || ahead[0] == '\r') {
+        return false;
+    }
+    if (IsMarker(ahead.substr(0, 3))) {
+        text.pos += 3;
+        head = Head::Marker;
+        return true;
+    }
+    const std::size_t comma = ahead.substr(0, HeadLimit - 1).find(',');
+    if (comma == std::string_view::npos) {
+        text.pos += HeadLimit;
+        head = Head::TooLong;
+        return true;
+    }
+    text.pos += comma + 1;
+    head = Head::Comma;
+    return true;
+}
+
+} // namespace
+
 Head ScanHead(TextFile& text) {
+    if (Head head{}; ScanPlainHead(text, head)) {
+        return head;
+    }
     std::array<char, 3> first{};
     int count = 0;
     bool blank_so_far = true; // the line read so far holds only blanks and tabs
@@ -129,12 +162,30 @@ bool SearchComma(TextFile& text) {
 }
 
 Genotype ReadGenotype(TextFile& text, bool on_line) {
+    Genotype genotype;
+    // Usually the genotype lies in the buffered text, a few blanks on: it is taken from there.
+    constexpr std::size_t Reach = 16;
+    if (text.end - text.pos >= Reach) {
+        const char* from = text.buffer.data() + text.pos;
+        std::size_t at = 0;
+        while (at < Reach - 4 && IsBlank(from[at])) {
+            ++at;
+        }
+        if (at < Reach - 4) {
+            genotype.first = {from[at], from[at + 1]};
+            genotype.second = {from[at + 2], from[at + 3]};
+            for (std::size_t k = at; k < at + 4; ++k) {
+                genotype.ran_out = genotype.ran_out || from[k] == '\n' || from[k] == '\r';
+            }
+            text.pos += at + 4;
+            return genotype;
+        }
+    }
     int c = NextChar(text);
     while (IsBlank(c)) {
         c = NextChar(text);
     }
-    std::array<int, 4> chars{c, NextChar(text), NextChar(text), NextChar(text)};
-    Genotype genotype;
+    const std::array<int, 4> chars{c, NextChar(text), NextChar(text), NextChar(text)};
     for (int k = 0; k < 4; ++k) {
         const int ck = chars[k];
         if (ck == '\n' || ck == '\r' || (on_line && ck == EndOfText)) {
@@ -143,5 +194,19 @@ Genotype ReadGenotype(TextFile& text, bool on_line) {
         const char ch = ck == EndOfText ? EndOfFileChar : static_cast<char>(ck);
         (k < 2 ? genotype.first : genotype.second)[k % 2] = ch;
     }
+    return genotype;
+}
+
+Genotype ReadGenotypeOfLocus(TextFile& text, int locus, bool on_line) {
+    bool ran_out = false;
+    for (int before = locus - 1; before > 0;) {
+        before -= SkipPlainGenotypes(text, before);
+        if (before > 0) {
+            ran_out = ReadGenotype(text, on_line).ran_out || ran_out;
+            --before;
+        }
+    }
+    Genotype genotype = ReadGenotype(text, on_line);
+    genotype.ran_out = genotype.ran_out || ran_out;
     return genotype;
 }

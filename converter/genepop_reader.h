@@ -45,3 +45,8 @@ struct Genotype {
 // Reads one genotype: blanks and tabs are skipped (not a line end), then four characters are
 // taken. On an individual line (`on_line`), the end of the file among them is the line's end.
 Genotype ReadGenotype(TextFile& text, bool on_line);
+
+// Reads the genotypes of loci 1..locus in turn and keeps the last: a genotype's place on the
+// line is known only by reading those before it. `ran_out` is set when any of them met the end
+// of the line.
+Genotype ReadGenotypeOfLocus(TextFile& text, int locus, bool on_line);

@@ -42,6 +42,9 @@ Radix RadixOf(std::string_view digits) {
 } // namespace
 
 int ConvertCode(char first, char second) {
+    if (first >= '0' && first <= '9' && second >= '0' && second <= '9') {
+        return (first - '0') * 10 + (second - '0');
+    }
     const std::array<char, 2> code{first, second};
     std::size_t i = 0;
     while (i < code.size() && (code[i] == ' ' || code[i] == '\t')) {

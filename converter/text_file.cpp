@@ -1,9 +1,14 @@
 #include "text_file.h"
 
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "file_failure.h"
 #include "number_text.h"
@@ -12,12 +17,27 @@ namespace {
 
 constexpr std::size_t MaxWord = 255;
 
-// The first carriage return or line feed in [from, to), or `to`.
+// The first carriage return or line feed in [from, to), or `to`. The bytes up to ScanSlack past
+// `to` are readable, so the search may look at 16 bytes at a time.
 const char* FindLineEnd(const char* from, const char* to) {
+#if defined(__SSE2__)
+    for (; from < to; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')),
+                                          _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(ends));
+        if (mask != 0) {
+            const char* found = from + std::countr_zero(mask);
+            return found < to ? found : to;
+        }
+    }
+    return to;
+#else
     const auto* feed = static_cast<const char*>(std::memchr(from, '\n', to - from));
     const char* limit = feed != nullptr ? feed : to;
     const auto* ret = static_cast<const char*>(std::memchr(from, '\r', limit - from));
     return ret != nullptr ? ret : limit;
+#endif
 }
 
 } // namespace
@@ -53,8 +73,8 @@ bool RefillText(TextFile& text) {
         return false;
     }
     errno = 0;
-    const std::size_t got = std::fread(text.buffer.data(), 1, text.buffer.size(), text.file);
-    if (got < text.buffer.size()) {
+    const std::size_t got = std::fread(text.buffer.data(), 1, TextBufferSize, text.file);
+    if (got < TextBufferSize) {
         if (std::ferror(text.file) != 0) {
             SystemFailure(FileOp::Read, ReadWriteFault);
         }
@@ -63,6 +83,26 @@ bool RefillText(TextFile& text) {
     text.pos = 0;
     text.end = got;
     return got > 0;
+}
+
+void FillAhead(TextFile& text, std::size_t wanted) {
+    const std::size_t ready = text.end - text.pos;
+    if (ready >= wanted || text.drained || text.file == nullptr) {
+        return;
+    }
+    std::memmove(text.buffer.data(), text.buffer.data() + text.pos, ready);
+    text.pos = 0;
+    text.end = ready;
+    errno = 0;
+    const std::size_t room = TextBufferSize - ready;
+    const std::size_t got = std::fread(text.buffer.data() + ready, 1, room, text.file);
+    if (got < room) {
+        if (std::ferror(text.file) != 0) {
+            SystemFailure(FileOp::Read, ReadWriteFault);
+        }
+        text.drained = true;
+    }
+    text.end = ready + got;
 }
 
 std::string ReadLine(TextFile& text, std::size_t limit) {

@@ -10,10 +10,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
+
+constexpr std::size_t TextBufferSize = 1 << 17;
+// Bytes kept readable past the buffered text, so that a scan may load a whole block at once.
+constexpr std::size_t ScanSlack = 64;
 
 struct TextFile {
     std::FILE* file = nullptr;
-    std::array<char, 1 << 17> buffer{};
+    std::array<char, TextBufferSize + ScanSlack> buffer{};
     std::size_t pos = 0;  // next unread character in `buffer`
     std::size_t end = 0;  // characters held in `buffer`
     bool drained = false; // the system has no more characters to give
@@ -29,6 +34,15 @@ void CloseText(TextFile& text);
 
 // Refills the buffer; false when the file has no characters left.
 bool RefillText(TextFile& text);
+
+// Makes at least `wanted` characters (at most the buffer's size) ready in the buffer, as far as
+// the file still has them, by moving the unread rest to the buffer's start and reading on.
+void FillAhead(TextFile& text, std::size_t wanted);
+
+// The characters ready in the buffer, from the read position on.
+inline std::string_view Ahead(const TextFile& text) {
+    return {text.buffer.data() + text.pos, text.end - text.pos};
+}
 
 // True once every character of the file has been taken.
 inline bool AtEnd(TextFile& text) {

@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <tuple>
 
 #include "program_run.h"
 #include "text_file.h"
@@ -78,7 +77,7 @@ TEST(ConverterTextFile, DropLineTakesACarriageReturnAndLineFeedAsOneLineEnd) {
 }
 
 TEST(ConverterTextFile, LineEndSplitAcrossTheBufferIsOneLineEnd) {
-    const std::size_t buffer = std::tuple_size_v<decltype(TextFile::buffer)>;
+    const std::size_t buffer = TextBufferSize;
     for (const std::size_t cr_at : {buffer - 1, buffer, 2 * buffer - 1}) {
         std::string contents(cr_at, 'x');
         contents += "\r\nnext\n";
