@@ -21,18 +21,34 @@ struct BlockMasks {
 inline BlockMasks MasksOf(const char* from, std::size_t ready) {
     BlockMasks masks;
 #if defined(__SSE2__)
+    // Most blocks hold no byte of code 32 or less but blanks: then the blanks are the only
+    // separators and nothing stops a genotype. Other blocks are classified byte by kind.
+    std::uint64_t spaces = 0;
+    __m128i others = _mm_setzero_si128();
     for (int i = 0; i < Block / 16; ++i) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * i));
-        const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')),
-                                           _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t')));
-        const __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')),
-                                          _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
-        masks.blank |=
-            static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(blank)))
-            << (16 * i);
-        masks.stop |=
-            static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(stop)))
-            << (16 * i);
+        const __m128i space = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
+        const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(' ')), bytes);
+        others = _mm_or_si128(others, _mm_andnot_si128(space, low));
+        spaces |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(space)))
+                  << (16 * i);
+    }
+    if (_mm_movemask_epi8(others) == 0) {
+        masks.blank = spaces;
+    } else {
+        for (int i = 0; i < Block / 16; ++i) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * i));
+            const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')),
+                                               _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t')));
+            const __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')),
+                                              _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+            masks.blank |=
+                static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(blank)))
+                << (16 * i);
+            masks.stop |=
+                static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(stop)))
+                << (16 * i);
+        }
     }
 #else
     for (int i = 0; i < Block; ++i) {
