@@ -1,7 +1,6 @@
 #include "dialogue.h"
 
 #include <cstdio>
-#include <limits>
 #include <string>
 
 #include "data_tables.h"

@@ -6,15 +6,18 @@
 #include <array>
 #include <cstdio>
 
+// Room for more than the three characters that a number read looks at before it takes any:
+// "0x" and a digit, "e+" and a digit, or a sign, a point and a digit.
+inline constexpr int MaxLookAhead = 4;
+
 struct TextInput {
     std::FILE* file = nullptr;
-    std::array<int, 4> ahead{}; // characters taken from the file but not yet read
+    std::array<int, MaxLookAhead> ahead{}; // characters taken from the file but not yet read
     int n_ahead = 0;
 };
 
-inline constexpr int MaxLookAhead = 4;
-
-// The character `k` places ahead of the next one (0 is the next), or EOF; nothing is consumed.
+// The character `k` places ahead of the next one (0 is the next, k below MaxLookAhead), or EOF;
+// nothing is consumed.
 int PeekChar(TextInput& in, int k);
 // Reads the next character, or EOF.
 int GetChar(TextInput& in);
