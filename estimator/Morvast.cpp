@@ -5,7 +5,6 @@
 
 #include "data_tables.h"
 #include "dialogue.h"
-#include "error.h"
 #include "frequency_reader.h"
 #include "opening_screen.h"
 #include "report.h"
@@ -17,11 +16,7 @@ int main(int argc, char** argv) {
     TakeFileNames(argc, argv);
     AskSamplePlan();
 
-    // Appended, never truncated: every run adds its report after the earlier ones.
-    outfile = std::fopen(outfilename.c_str(), "a");
-    if (outfile == nullptr) {
-        Error(" Cannon open outfile for writing ");
-    }
+    OpenReport();
     std::printf("Reading %s\n", infilename.c_str());
     GetData(infilename);
     std::printf("Processing %s\n", infilename.c_str());
@@ -32,10 +27,7 @@ int main(int argc, char** argv) {
     }
     WriteLegend();
 
-    const bool written = std::ferror(outfile) == 0;
-    if (std::fclose(outfile) != 0 || !written) {
-        Error("Cannot write the results to " + outfilename);
-    }
+    CloseReport();
     std::printf("Result written to %s\n", outfilename.c_str());
     return 0;
 }

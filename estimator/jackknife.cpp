@@ -20,6 +20,12 @@ double StandardError(int m, double sum, double sum_of_squares) {
     return std::sqrt(spread);
 }
 
+// Fs, Fs' and Ne as the confidence-limit rows print them, with no t.
+std::string LimitFields(double Fs, double Fs_corrected, double Ne) {
+    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + "         " +
+           FixedField(Ne, 8, 0);
+}
+
 } // namespace
 
 JackknifeResult Jackknife(int first_sample) {

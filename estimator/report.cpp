@@ -4,6 +4,7 @@
 
 #include "data_tables.h"
 #include "drift_statistic.h"
+#include "error.h"
 #include "fixed_field.h"
 #include "jackknife.h"
 
@@ -70,6 +71,21 @@ void WriteAllLociRow(int first_sample) {
 
 } // namespace
 
+void OpenReport() {
+    outfile = std::fopen(outfilename.c_str(), "a");
+    if (outfile == nullptr) {
+        Error(" Cannon open outfile for writing ");
+    }
+}
+
+void CloseReport() {
+    const bool written = std::ferror(outfile) == 0;
+    if (std::fclose(outfile) != 0 || !written) {
+        Error("Cannot write the results to " + outfilename);
+    }
+    outfile = nullptr;
+}
+
 void WriteReportText(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), outfile);
 }
@@ -77,11 +93,6 @@ void WriteReportText(const std::string& text) {
 std::string StatisticFields(double Fs, double Fs_corrected, double t_span, double Ne) {
     return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + " " +
            FixedField(t_span, 6, 1) + "  " + FixedField(Ne, 8, 0);
-}
-
-std::string LimitFields(double Fs, double Fs_corrected, double Ne) {
-    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + "         " +
-           FixedField(Ne, 8, 0);
 }
 
 void WritePreamble() {

@@ -4,6 +4,11 @@
 
 #include <string>
 
+// Opens the report file for appending, so that every run adds its report after the earlier ones.
+void OpenReport();
+// Closes the report file; a report that did not reach the file is a failure.
+void CloseReport();
+
 void WritePreamble();
 // The interval from `first_sample` to the next sample.
 void WriteInterval(int first_sample);
@@ -11,7 +16,5 @@ void WriteLegend();
 
 // Fs, Fs', t and Ne as the rows print them.
 std::string StatisticFields(double Fs, double Fs_corrected, double t_span, double Ne);
-// Fs, Fs' and Ne as the confidence-limit rows print them.
-std::string LimitFields(double Fs, double Fs_corrected, double Ne);
 
 void WriteReportText(const std::string& text);
