@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "console.h"
 
@@ -9,8 +10,8 @@ namespace {
 
 constexpr int Refused = 1;
 
-[[noreturn]] void Refuse(const char* message) {
-    std::printf("%s\n", message);
+[[noreturn]] void Refuse(const std::string& message) {
+    std::printf("%s\n", message.c_str());
     std::fflush(stdout);
     std::exit(Refused);
 }
@@ -43,15 +44,11 @@ void TooManyGenerations() {
 }
 
 void NegativeCode(int locus) {
-    std::printf("Negative allele code at locus %d.\n", locus);
-    std::fflush(stdout);
-    std::exit(Refused);
+    Refuse("Negative allele code at locus " + std::to_string(locus) + ".");
 }
 
 void TooManyCopies(int locus) {
-    std::printf("Too many gene copies at locus %d (at most 32767).\n", locus);
-    std::fflush(stdout);
-    std::exit(Refused);
+    Refuse("Too many gene copies at locus " + std::to_string(locus) + " (at most 32767).");
 }
 
 void InputWouldBeOverwritten() {
