@@ -4,6 +4,7 @@
 #include "console.h"
 #include "conversion_run.h"
 #include "freq_writer.h"
+#include "generation_numbers.h"
 
 int main() {
     ShowIntro();

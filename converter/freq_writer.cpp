@@ -6,13 +6,10 @@
 
 #include "count_file.h"
 #include "file_failure.h"
-#include "genepop_reader.h"
 #include "run_state.h"
 #include "text_out.h"
 
 namespace {
-
-constexpr std::size_t MarkerLength = 3;
 
 // The first line of the locus's data in its count file: generations and alleles.
 struct CountHead {
@@ -90,20 +87,6 @@ std::string WrittenLocusName(int locus) {
         }
     }
     return name;
-}
-
-void GetGenerations() {
-    EnterStep(Step::GetGenerations);
-    OpenText(infile, in_name);
-    DropLine(infile);
-    for (int p = 1; p <= n_gen; ++p) {
-        // Only the first individual line of a generation gives its number; the numbers on the
-        // other lines are never read, so they need not agree.
-        while (!AtEnd(infile) && !IsMarker(ReadLine(infile, MarkerLength))) {
-        }
-        gen_no[p] = ReadInteger(infile);
-    }
-    CloseText(infile);
 }
 
 void WriteFreqFile() {

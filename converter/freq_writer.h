@@ -6,10 +6,6 @@
 
 #include <string>
 
-// Reads the generation number of every generation: the first word of the first individual line
-// after each marker line, in the order of the marker lines.
-void GetGenerations();
-
 // Writes "pelkin.out" from the run state and the count files, replacing an earlier file.
 void WriteFreqFile();
 
