@@ -102,8 +102,8 @@ void CountLocus(int locus) {
     WriteCountFile(locus);
 }
 
-} // namespace
-
+// Refuses a GenePop file that is itself "pelkin.out" or the count file of one of its loci,
+// which the run would overwrite while it still reads the file.
 void CheckInputNotOverwritten() {
     const auto same_file = [](const std::string& written) {
         std::error_code ignored;
@@ -117,6 +117,8 @@ void CheckInputNotOverwritten() {
         InputWouldBeOverwritten();
     }
 }
+
+} // namespace
 
 void CountAlleles() {
     EnterStep(Step::CountAlleles);

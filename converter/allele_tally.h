@@ -5,8 +5,6 @@
 
 // Expects the GenePop file open at its start in `infile`. Leaves `title`, `n_loc`, `loc_name`,
 // `n_gen` and `n_allele` set, the count files of loci 1..n_loc written and the file closed. A
-// file read differently at some locus is refused with a data message.
+// file read differently at some locus is refused with a data message, and so is a file that
+// this step or a later one would overwrite.
 void CountAlleles();
-
-// Refuses a GenePop file that is itself "pelkin.out" or the count file of one of its loci.
-void CheckInputNotOverwritten();

@@ -33,12 +33,9 @@ void StoreLocusName(std::string_view name) {
     loc_name[n_loc] = std::string(name.substr(0, NameLength));
 }
 
-} // namespace
-
-bool IsMarker(std::string_view text) {
-    return text == "POP" || text == "Pop" || text == "pop";
-}
-
+// Stores the locus names of one locus-name line: the line cut to 15 characters, or, when it
+// holds commas, each comma-separated name trimmed of blanks and tabs and cut to 15 characters,
+// empty pieces dropped.
 void StoreLocusNames(std::string_view line) {
     if (line.find(',') == std::string_view::npos) {
         StoreLocusName(line);
@@ -55,6 +52,12 @@ void StoreLocusNames(std::string_view line) {
         }
         line.remove_prefix(comma + 1);
     }
+}
+
+} // namespace
+
+bool IsMarker(std::string_view text) {
+    return text == "POP" || text == "Pop" || text == "pop";
 }
 
 void ReadHeader(TextFile& text) {
@@ -161,6 +164,10 @@ bool SearchComma(TextFile& text) {
     }
 }
 
+namespace {
+
+// Reads one genotype: blanks and tabs are skipped (not a line end), then four characters are
+// taken. On an individual line (`on_line`), the end of the file among them is the line's end.
 Genotype ReadGenotype(TextFile& text, bool on_line) {
     Genotype genotype;
     // Usually the genotype lies in the buffered text, a few blanks on: it is taken from there.
@@ -196,6 +203,8 @@ Genotype ReadGenotype(TextFile& text, bool on_line) {
     }
     return genotype;
 }
+
+} // namespace
 
 Genotype ReadGenotypeOfLocus(TextFile& text, int locus, bool on_line) {
     bool ran_out = false;

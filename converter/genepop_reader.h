@@ -17,11 +17,6 @@ bool IsMarker(std::string_view text);
 // whose names are not ended by a marker line, and a 101st locus.
 void ReadHeader(TextFile& text);
 
-// Stores the locus names of one locus-name line: the line cut to 15 characters, or, when it
-// holds commas, each comma-separated name trimmed of blanks and tabs and cut to 15 characters,
-// empty pieces dropped.
-void StoreLocusNames(std::string_view line);
-
 // Skips the lines of a pass up to and including the first marker line, the title included.
 void SkipToFirstMarker(TextFile& text);
 
@@ -42,11 +37,8 @@ struct Genotype {
     bool ran_out = false; // the line ended among the genotype's characters
 };
 
-// Reads one genotype: blanks and tabs are skipped (not a line end), then four characters are
-// taken. On an individual line (`on_line`), the end of the file among them is the line's end.
-Genotype ReadGenotype(TextFile& text, bool on_line);
-
 // Reads the genotypes of loci 1..locus in turn and keeps the last: a genotype's place on the
-// line is known only by reading those before it. `ran_out` is set when any of them met the end
-// of the line.
+// line is known only by reading those before it. Each is four characters after any blanks and
+// tabs. `ran_out` is set when any of them met the end of the line; on an individual line
+// (`on_line`), the end of the file among them is the line's end.
 Genotype ReadGenotypeOfLocus(TextFile& text, int locus, bool on_line);
