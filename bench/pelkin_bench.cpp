@@ -131,5 +131,5 @@ int main(int argc, char** argv) {
     std::printf("Pelkin %3d loci (%lu bytes): %8.3f s   buffered read x%d: %8.3f s   ratio %5.2f"
                 "   (best of %d)\n",
                 loci, static_cast<unsigned long>(bytes), wall, loci, floor, wall / floor, Runs);
-    return checksum == 0 ? 0 : 0;
+    return 0;
 }
