@@ -101,4 +101,11 @@ TEST(ConverterTextFile, IntegerReadSkipsWhiteSpaceAndLeavesTheDelimiter) {
     EXPECT_EQ(ReadInteger(*text), 0);
 }
 
+TEST(ConverterTextFile, IntegerReadTakesAt255CharactersOfAWord) {
+    // The word's first 255 characters are one number, the rest of it the next.
+    TextOver text(std::string(300, '0') + "7\n");
+    EXPECT_EQ(ReadInteger(*text), 0);
+    EXPECT_EQ(ReadInteger(*text), 7);
+}
+
 } // namespace
