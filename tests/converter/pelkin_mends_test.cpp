@@ -32,12 +32,21 @@ TEST_F(PelkinRun, DifferentIndividualsAtALocusEndWithStatus1) {
 // ---- An individual line with too few genotypes ----
 
 TEST_F(PelkinRun, ShortLastLineIsRefusedThoughEveryLocusCountsAlike) {
-    // Locus 2 used to take the line end and the end of the file as two missing copies, and
-    // the file was converted without a word.
-    const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0303\n");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
-    EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
+    // Locus 2 used to take the line end and the end of the file, or the empty lines that
+    // follow, as two missing copies, and the file was converted without a word.
+    for (const std::string line_end : {"\n", "\r\n", "\r"}) {
+        for (const std::string after : {"", "\n\n\n\n"}) {
+            std::string genepop = "T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0303\n" + after;
+            for (std::size_t at = 0; (at = genepop.find('\n', at)) != std::string::npos;) {
+                genepop.replace(at, 1, line_end);
+                at += line_end.size();
+            }
+            const auto run = Convert(genepop);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
+            EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
+        }
+    }
 }
 
 TEST_F(PelkinRun, ShortLastLineWithoutLineEndIsRefused) {
