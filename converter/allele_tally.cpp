@@ -1,5 +1,6 @@
 #include "allele_tally.h"
 
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +9,7 @@
 #include "file_failure.h"
 #include "genepop_reader.h"
 #include "number_text.h"
+#include "plain_lines.h"
 #include "run_state.h"
 
 namespace {
@@ -23,6 +25,35 @@ void AddCopy(int generation, int code, int locus) {
     ++count;
 }
 
+void TallyGenotype(int generation, const Genotype& genotype, int locus) {
+    AddCopy(generation, ConvertCode(genotype.first[0], genotype.first[1]), locus);
+    AddCopy(generation, ConvertCode(genotype.second[0], genotype.second[1]), locus);
+}
+
+// Reads the next line of a pass that is not of the plain kind, with the character reads;
+// `generation` goes on at a marker line. False when the line's head is too long, which ends
+// the pass. Sets `ran_out` when the line ended before the genotype of some locus up to this one.
+bool TallyOtherLine(int locus, int& generation, bool& ran_out) {
+    const Head head = ScanHead(infile);
+    if (head == Head::TooLong) {
+        return false;
+    }
+    bool on_line = true;
+    if (head == Head::Marker) {
+        if (generation == MaxGenerations) {
+            TooManyGenerations();
+        }
+        ++generation;
+        DropLine(infile);
+        on_line = SearchComma(infile);
+    }
+    const Genotype genotype = ReadGenotypeOfLocus(infile, locus, on_line);
+    ran_out = ran_out || genotype.ran_out;
+    DropLine(infile);
+    TallyGenotype(generation, genotype, locus);
+    return true;
+}
+
 // One pass over the file for `locus`; returns the number of generations seen. Sets `ran_out`
 // when an individual line ended before the genotype of some locus up to this one.
 int TallyLocus(int locus, bool& ran_out) {
@@ -34,25 +65,18 @@ int TallyLocus(int locus, bool& ran_out) {
     copies = 0;
     SkipToFirstMarker(infile);
     int generation = 1;
-    while (!AtEnd(infile)) {
-        const Head head = ScanHead(infile);
-        if (head == Head::TooLong) {
+    std::array<Genotype, 256> plain{};
+    while (true) {
+        const std::size_t taken = ReadPlainLines(infile, locus, plain);
+        for (std::size_t i = 0; i < taken; ++i) {
+            TallyGenotype(generation, plain[i], locus);
+        }
+        if (taken == plain.size()) {
+            continue;
+        }
+        if (AtEnd(infile) || !TallyOtherLine(locus, generation, ran_out)) {
             break;
         }
-        bool on_line = true;
-        if (head == Head::Marker) {
-            if (generation == MaxGenerations) {
-                TooManyGenerations();
-            }
-            ++generation;
-            DropLine(infile);
-            on_line = SearchComma(infile);
-        }
-        const Genotype genotype = ReadGenotypeOfLocus(infile, locus, on_line);
-        ran_out = ran_out || genotype.ran_out;
-        DropLine(infile);
-        AddCopy(generation, ConvertCode(genotype.first[0], genotype.first[1]), locus);
-        AddCopy(generation, ConvertCode(genotype.second[0], genotype.second[1]), locus);
     }
     return generation;
 }

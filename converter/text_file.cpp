@@ -1,56 +1,17 @@
 #include "text_file.h"
 
-#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "file_failure.h"
 #include "number_text.h"
+#include "text_scan.h"
 
 namespace {
 
 constexpr std::size_t MaxWord = 255;
-
-// The first carriage return or line feed in [from, to), or `to`. The bytes up to ScanSlack past
-// `to` are readable, so the search may look at 16 bytes at a time.
-const char* FindLineEnd(const char* from, const char* to) {
-#if defined(__SSE2__)
-    const __m128i feed = _mm_set1_epi8('\n');
-    const __m128i ret = _mm_set1_epi8('\r');
-    const auto ends_in = [&](const char* at) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        return _mm_or_si128(_mm_cmpeq_epi8(bytes, feed), _mm_cmpeq_epi8(bytes, ret));
-    };
-    // Four vectors at a time while the rest is long, since lines run to hundreds of bytes.
-    while (to - from >= 64) {
-        const __m128i any = _mm_or_si128(_mm_or_si128(ends_in(from), ends_in(from + 16)),
-                                         _mm_or_si128(ends_in(from + 32), ends_in(from + 48)));
-        if (_mm_movemask_epi8(any) != 0) {
-            break;
-        }
-        from += 64;
-    }
-    for (; from < to; from += 16) {
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(ends_in(from)));
-        if (mask != 0) {
-            const char* found = from + std::countr_zero(mask);
-            return found < to ? found : to;
-        }
-    }
-    return to;
-#else
-    const auto* feed = static_cast<const char*>(std::memchr(from, '\n', to - from));
-    const char* limit = feed != nullptr ? feed : to;
-    const auto* ret = static_cast<const char*>(std::memchr(from, '\r', limit - from));
-    return ret != nullptr ? ret : limit;
-#endif
-}
 
 } // namespace
 

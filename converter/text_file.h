@@ -18,7 +18,7 @@ constexpr std::size_t ScanSlack = 64;
 
 struct TextFile {
     std::FILE* file = nullptr;
-    std::array<char, TextBufferSize + ScanSlack> buffer{};
+    alignas(64) std::array<char, TextBufferSize + ScanSlack> buffer{};
     std::size_t pos = 0;  // next unread character in `buffer`
     std::size_t end = 0;  // characters held in `buffer`
     bool drained = false; // the system has no more characters to give

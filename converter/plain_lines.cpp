@@ -1,0 +1,80 @@
+#include "plain_lines.h"
+
+#include <algorithm>
+
+#include "text_scan.h"
+
+namespace {
+
+// No comma among the first 250 characters of a line's head ends the pass.
+constexpr std::ptrdiff_t HeadReach = 250;
+
+enum class Take { Line, Other, NeedMore };
+
+// Reads the plain line at `line`, whose text ends at `end`, into `genotype` and `next` (the
+// start of the line after it). NeedMore when the buffered text ends before that is known.
+Take TakePlainLine(const char* line, const char* end, bool drained, int locus, Genotype& genotype,
+                   const char*& next) {
+    if (end - line < 3) {
+        return Take::NeedMore;
+    }
+    if (static_cast<unsigned char>(line[0]) <= ' ' || IsMarker(std::string_view(line, 3))) {
+        return Take::Other;
+    }
+    const char* head_end = line + std::min(HeadReach, end - line);
+    const char* comma = FindComma(line, head_end);
+    if (comma == head_end) {
+        return head_end - line == HeadReach ? Take::Other : Take::NeedMore;
+    }
+    const char* genotypes = comma + 1;
+    if (end - genotypes < 5 * static_cast<std::ptrdiff_t>(locus)) {
+        return Take::NeedMore;
+    }
+    if (!IsPlainRun(genotypes, locus)) {
+        return Take::Other;
+    }
+    const char* own = genotypes + 5 * (locus - 1) + 1;
+    const char* line_end = FindLineEnd(own + 4, end);
+    if (line_end == end) {
+        return Take::NeedMore;
+    }
+    next = line_end + 1;
+    if (*line_end == '\r') {
+        if (next == end && !drained) {
+            return Take::NeedMore; // a line feed may follow, to be taken with it
+        }
+        if (next != end && *next == '\n') {
+            ++next;
+        }
+    }
+    genotype = Genotype{{own[0], own[1]}, {own[2], own[3]}, false};
+    return Take::Line;
+}
+
+} // namespace
+
+std::size_t ReadPlainLines(TextFile& text, int locus, std::span<Genotype> out) {
+    std::size_t taken = 0;
+    while (taken < out.size()) {
+        const char* base = text.buffer.data();
+        const char* next = nullptr;
+        const Take take =
+            TakePlainLine(base + text.pos, base + text.end, text.drained, locus, out[taken], next);
+        if (take == Take::Line) {
+            text.pos = static_cast<std::size_t>(next - base);
+            ++taken;
+            continue;
+        }
+        if (take == Take::Other) {
+            break;
+        }
+        // The rest of the line is still in the file: move what is left to the buffer's start
+        // and read on, unless the buffer already holds all it can.
+        const std::size_t ready = text.end - text.pos;
+        FillAhead(text, TextBufferSize);
+        if (text.end - text.pos == ready) {
+            break;
+        }
+    }
+    return taken;
+}
