@@ -1,6 +1,12 @@
 # Pelkin on 100 loci x 50 generations x 200 individuals, timed by wall clock against reading the
-# same file once per locus with a plain buffered read.
+# same file once per locus with a plain buffered read, in a reader process of its own
+# (pelkin_floor, which pelkin_bench finds beside itself), linked and started as Pelkin is.
 add_executable(pelkin_bench ${CMAKE_CURRENT_LIST_DIR}/pelkin_bench.cpp)
+add_executable(pelkin_floor ${CMAKE_CURRENT_LIST_DIR}/pelkin_floor.cpp)
+add_dependencies(pelkin_bench pelkin_floor)
+if(PELKIN_STATIC_LINK AND NOT NE_SANITIZE)
+    target_link_options(pelkin_floor PRIVATE -static)
+endif()
 add_custom_target(bench_pelkin
     COMMAND pelkin_bench $<TARGET_FILE:Pelkin> 100
     DEPENDS pelkin_bench Pelkin

@@ -1,18 +1,20 @@
 // Pelkin on a large GenePop file, timed by wall clock against the floor that one pass over the
-// file per locus allows: reading the same bytes once per locus with a plain buffered read.
+// file per locus allows: reading the same bytes once per locus with a plain buffered read, done
+// by a reader process started the same way as Pelkin (pelkin_floor, found beside this program),
+// so that both times include starting a process.
 //
 //   pelkin_bench <path-to-Pelkin> <loci>
 //
-// The file has <loci> loci, 50 generations of 200 individuals, random genotypes (seeded).
+// The file has <loci> loci, 50 generations of 200 individuals, random genotypes from a seeded
+// generator of its own, so that it is the same file with every compiler and library.
 #include <algorithm>
-#include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,37 +28,49 @@ constexpr int Individuals = 200;
 constexpr int AllelesPerLocus = 12;
 constexpr int Runs = 5;
 
+// splitmix64: a small generator whose output is fixed by its seed alone.
+struct SplitMix64 {
+    std::uint64_t state;
+
+    std::uint64_t Next() {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+
+    int Allele() { return 1 + static_cast<int>(Next() % AllelesPerLocus); }
+};
+
 void WriteGenePop(const fs::path& path, int loci) {
-    std::mt19937 random(1234567);
-    std::uniform_int_distribution<int> allele(1, AllelesPerLocus);
+    SplitMix64 random{1234567};
     std::ofstream out(path, std::ios::binary);
     out << "Benchmark: " << loci << " loci, " << Generations << " generations of " << Individuals
         << " individuals\n";
     for (int l = 1; l <= loci; ++l) {
         out << "Locus" << l << "\n";
     }
-    std::array<char, 8> genotype{};
+    char genotype[8];
     for (int g = 1; g <= Generations; ++g) {
         out << "Pop\n";
         for (int i = 1; i <= Individuals; ++i) {
             out << 2 * g << " ind" << i << ",";
             for (int l = 0; l < loci; ++l) {
-                std::snprintf(genotype.data(), genotype.size(), " %02d%02d", allele(random),
-                              allele(random));
-                out << genotype.data();
+                const int first = random.Allele();
+                const int second = random.Allele();
+                std::snprintf(genotype, sizeof genotype, " %02d%02d", first, second);
+                out << genotype;
             }
             out << "\n";
         }
     }
 }
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-// Runs Pelkin in `workdir` with the file's name typed on its standard input; its console
-// output is discarded. Returns the wall time, or a negative value when the run failed.
-double TimePelkin(const std::string& pelkin, const fs::path& workdir) {
+// Runs the program in `workdir` with "data.gen" typed on its standard input and its standard
+// output discarded. Returns the wall time in milliseconds, or a negative value when the run
+// failed.
+double TimeRun(const fs::path& workdir, const std::string& program, const std::string& argument1,
+               const std::string& argument2) {
     const fs::path typed = workdir / "typed";
     std::ofstream(typed) << "data.gen\n";
     const auto start = std::chrono::steady_clock::now();
@@ -68,32 +82,19 @@ double TimePelkin(const std::string& pelkin, const fs::path& workdir) {
             chdir(workdir.c_str()) != 0) {
             _exit(127);
         }
-        execl(pelkin.c_str(), pelkin.c_str(), static_cast<char*>(nullptr));
+        if (argument1.empty()) {
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        } else {
+            execl(program.c_str(), program.c_str(), argument1.c_str(), argument2.c_str(),
+                  static_cast<char*>(nullptr));
+        }
         _exit(127);
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    const double wall = Seconds(start);
+    const double wall =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? wall : -1.0;
-}
-
-// Reads the file `times` times from its start through a 64 KiB buffer, as plainly as it can be
-// read; the byte sum keeps the reads from being optimized away.
-double TimeFloor(const fs::path& path, int times, unsigned long& checksum) {
-    static std::array<unsigned char, 1 << 16> buffer;
-    const auto start = std::chrono::steady_clock::now();
-    for (int pass = 0; pass < times; ++pass) {
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        if (file == nullptr) {
-            return -1.0;
-        }
-        std::size_t got = 0;
-        while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-            checksum += buffer[got - 1];
-        }
-        std::fclose(file);
-    }
-    return Seconds(start);
 }
 
 } // namespace
@@ -104,6 +105,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string pelkin = fs::absolute(argv[1]).string();
+    const std::string floor_reader =
+        (fs::absolute(argv[0]).parent_path() / "pelkin_floor").string();
     const int loci = std::atoi(argv[2]);
     std::string pattern = (fs::temp_directory_path() / "pelkin-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
@@ -111,25 +114,25 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path workdir = pattern;
-    const fs::path data = workdir / "data.gen";
-    WriteGenePop(data, loci);
-    unsigned long checksum = 0;
-    TimeFloor(data, 1, checksum); // the file is now in the page cache for both timings
+    WriteGenePop(workdir / "data.gen", loci);
+    const std::string times = std::to_string(loci);
+    // The file is now in the page cache for both timings.
+    TimeRun(workdir, floor_reader, "data.gen", "1");
     // The best of a few runs of each, since other work on the machine only ever adds time.
     double wall = 1e30;
     double floor = 1e30;
     for (int run = 0; run < Runs; ++run) {
-        wall = std::min(wall, TimePelkin(pelkin, workdir));
-        floor = std::min(floor, TimeFloor(data, loci, checksum));
+        wall = std::min(wall, TimeRun(workdir, pelkin, "", ""));
+        floor = std::min(floor, TimeRun(workdir, floor_reader, "data.gen", times));
     }
-    const auto bytes = fs::file_size(data);
+    const auto bytes = fs::file_size(workdir / "data.gen");
     fs::remove_all(workdir);
     if (wall < 0.0 || floor <= 0.0) {
-        std::fprintf(stderr, "pelkin_bench: Pelkin did not convert the file\n");
+        std::fprintf(stderr, "pelkin_bench: Pelkin or the floor's reader failed on the file\n");
         return 1;
     }
-    std::printf("Pelkin %3d loci (%lu bytes): %8.3f s   buffered read x%d: %8.3f s   ratio %5.2f"
-                "   (best of %d)\n",
+    std::printf("Pelkin %3d loci (%lu bytes): %7.1f ms   floor process, buffered read x%d: "
+                "%7.1f ms   ratio %5.2f   (best of %d)\n",
                 loci, static_cast<unsigned long>(bytes), wall, loci, floor, wall / floor, Runs);
     return 0;
 }
