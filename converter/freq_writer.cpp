@@ -37,9 +37,7 @@ std::string DataLine(int locus, int generation, int alleles) {
     for (int i = 0; i < alleles; ++i) {
         // A generation with no typed copy at a locus that has alleles elsewhere has no
         // frequencies; its zeros and total 0 make the estimator refuse it by name.
-        const double frequency =
-            total == 0 ? 0.0 : static_cast<double>(allele_total[i]) / static_cast<double>(total);
-        line += FrequencyField(frequency) + " ";
+        line += RatioField(allele_total[i], total) + " ";
     }
     line += std::to_string(total) + " " + WrittenLocusName(locus) + "  " +
             std::to_string(gen_no[generation]) + "\n";
@@ -72,6 +70,28 @@ std::string FrequencyField(double frequency) {
     std::array<char, 32> field{};
     std::snprintf(field.data(), field.size(), "%6.4f", frequency);
     return field.data();
+}
+
+std::string RatioField(std::int32_t count, std::int32_t total) {
+    if (total <= 0 || count < 0 || count > total) {
+        return FrequencyField(total == 0 ? 0.0
+                                         : static_cast<double>(count) / static_cast<double>(total));
+    }
+    // The double nearest count/total lies far closer to the fraction than any 4-decimal
+    // boundary that the fraction itself does not sit on (at least 1/(20000 total) away), so the
+    // fraction's own rounding is the double's. Only an exact half needs the double, whose
+    // binary value may lie on either side of it.
+    const std::int64_t twice_scaled = 20000 * static_cast<std::int64_t>(count);
+    if (twice_scaled % total == 0 && (twice_scaled / total) % 2 != 0) {
+        return FrequencyField(static_cast<double>(count) / static_cast<double>(total));
+    }
+    const auto rounded = static_cast<int>((twice_scaled + total) / (2 * std::int64_t{total}));
+    std::string field = "0.0000";
+    field[0] = static_cast<char>('0' + rounded / 10000);
+    for (int at = 5, rest = rounded % 10000; at >= 2; --at, rest /= 10) {
+        field[static_cast<std::size_t>(at)] = static_cast<char>('0' + rest % 10);
+    }
+    return field;
 }
 
 std::string WrittenLocusName(int locus) {

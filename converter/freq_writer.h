@@ -4,6 +4,7 @@
 // total, the locus name and the generation number.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Writes "pelkin.out" from the run state and the count files, replacing an earlier file.
@@ -11,6 +12,10 @@ void WriteFreqFile();
 
 // A relative frequency in 6 characters with 4 decimals, nearest value, an exact half up.
 std::string FrequencyField(double frequency);
+
+// The frequency count/total as FrequencyField writes the double count/total, worked out from
+// the two whole numbers (a total of 0 gives 0.0000).
+std::string RatioField(std::int32_t count, std::int32_t total);
 
 // The locus name as written: one word for the estimator's reader, so an inner blank becomes "_"
 // and an empty or all-blank name becomes "locus" and the locus number.

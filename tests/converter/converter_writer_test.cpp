@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "freq_writer.h"
 #include "run_state.h"
@@ -62,6 +64,41 @@ TEST(ConverterWriterRounding, EveryRatioOfCountsAgreesWithExactArithmetic) {
         const int count = std::uniform_int_distribution<int>(1, total)(random);
         const double frequency = static_cast<double>(count) / total;
         ASSERT_EQ(FrequencyField(frequency), ExactField(frequency)) << count << "/" << total;
+    }
+}
+
+TEST(ConverterWriterRounding, RatiosOfWholeCountsAreWrittenAsTheirDoubles) {
+    const auto agrees = [](int count, int total) {
+        const double frequency = total == 0 ? 0.0 : static_cast<double>(count) / total;
+        return RatioField(count, total) == FrequencyField(frequency);
+    };
+    for (int total = 0; total <= 2000; ++total) {
+        for (int count = 0; count <= total; ++count) {
+            ASSERT_TRUE(agrees(count, total)) << count << "/" << total;
+        }
+    }
+    // Exact halves whose doubles lie on either side of them, dyadic halves, the largest totals,
+    // and counts the tallies never give (taken through the double).
+    for (const auto& [count, total] : std::vector<std::pair<int, int>>{{1, 20000},
+                                                                       {3, 20000},
+                                                                       {7, 20000},
+                                                                       {1, 32},
+                                                                       {3, 160},
+                                                                       {9, 32000},
+                                                                       {1, 32767},
+                                                                       {32766, 32767},
+                                                                       {16384, 32767},
+                                                                       {-1, 4},
+                                                                       {5, 4},
+                                                                       {0, 0}}) {
+        EXPECT_TRUE(agrees(count, total)) << count << "/" << total;
+    }
+    std::mt19937 random(7041);
+    std::uniform_int_distribution<int> totals(2001, 32767);
+    for (int i = 0; i < 200000; ++i) {
+        const int total = totals(random);
+        const int count = std::uniform_int_distribution<int>(0, total)(random);
+        ASSERT_TRUE(agrees(count, total)) << count << "/" << total;
     }
 }
 
