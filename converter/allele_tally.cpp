@@ -25,9 +25,19 @@ void AddCopy(int generation, int code, int locus) {
     ++count;
 }
 
+// Two decimal digits, the usual code, are converted here; every other form by ConvertCode.
+int CodeOf(const std::array<char, 2>& code) {
+    const unsigned tens = static_cast<unsigned char>(code[0]) - '0';
+    const unsigned units = static_cast<unsigned char>(code[1]) - '0';
+    if (tens < 10 && units < 10) {
+        return static_cast<int>(10 * tens + units);
+    }
+    return ConvertCode(code[0], code[1]);
+}
+
 void TallyGenotype(int generation, const Genotype& genotype, int locus) {
-    AddCopy(generation, ConvertCode(genotype.first[0], genotype.first[1]), locus);
-    AddCopy(generation, ConvertCode(genotype.second[0], genotype.second[1]), locus);
+    AddCopy(generation, CodeOf(genotype.first), locus);
+    AddCopy(generation, CodeOf(genotype.second), locus);
 }
 
 // Reads the next line of a pass that is not of the plain kind, with the character reads;

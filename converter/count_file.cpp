@@ -1,6 +1,7 @@
 #include "count_file.h"
 
-#include <cstdio>
+#include <array>
+#include <charconv>
 
 #include "run_state.h"
 #include "text_out.h"
@@ -14,9 +15,12 @@ namespace {
 // A count of five digits fills its field; the blank before it keeps it apart from the count
 // before, so that the writer reads the values back as they were written.
 std::string CountField(int count) {
-    std::array<char, 16> field{};
-    std::snprintf(field.data(), field.size(), count >= 10000 ? " %5d" : "%5d", count);
-    return field.data();
+    std::array<char, 16> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), count);
+    const auto length = static_cast<std::size_t>(written.ptr - digits.data());
+    const std::size_t width = count >= 10000 ? 6 : 5;
+    std::string field(length < width ? width - length : 0, ' ');
+    return field.append(digits.data(), length);
 }
 
 } // namespace

@@ -18,7 +18,9 @@ Take TakePlainLine(const char* line, const char* end, bool drained, int locus, G
     if (end - line < 3) {
         return Take::NeedMore;
     }
-    if (static_cast<unsigned char>(line[0]) <= ' ' || IsMarker(std::string_view(line, 3))) {
+    const char first = line[0];
+    if (static_cast<unsigned char>(first) <= ' ' ||
+        ((first == 'P' || first == 'p') && IsMarker(std::string_view(line, 3)))) {
         return Take::Other;
     }
     const char* head_end = line + std::min(HeadReach, end - line);

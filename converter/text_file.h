@@ -14,7 +14,7 @@
 
 constexpr std::size_t TextBufferSize = 1 << 17;
 // Bytes kept readable past the buffered text, so that a scan may load a whole block at once.
-constexpr std::size_t ScanSlack = 64;
+constexpr std::size_t ScanSlack = 128;
 
 struct TextFile {
     std::FILE* file = nullptr;

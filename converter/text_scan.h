@@ -1,6 +1,6 @@
 // Scans of the buffered text for the reads' fast paths, 16 bytes at a time where the processor
 // allows: the next line end, the next comma, and a run of genotypes in the plain layout. Each
-// may load up to 15 bytes past the end of its range; the text buffer keeps ScanSlack readable
+// may load up to 79 bytes past the end of its range; the text buffer keeps ScanSlack readable
 // bytes there for that (their values never change a result).
 #pragma once
 
@@ -44,8 +44,15 @@ inline __m128i LowIn(const char* at) {
 inline const char* FindLineEnd(const char* from, const char* to) {
 #if defined(__SSE2__)
     using namespace text_scan;
-    // Lines run to hundreds of bytes: 64 at a time, looking first only for any byte of code 13
-    // or less (tabs, seldom met, are then passed over on the closer look).
+    // The end is often near: the first 16 bytes are looked at alone. Lines run to hundreds of
+    // bytes: then 64 at a time, looking first only for any byte of code 13 or less (tabs,
+    // seldom met, are passed over on the closer look).
+    if (to - from >= 16) {
+        if (const unsigned mask = LineEndsIn(from); mask != 0) {
+            return from + std::countr_zero(mask);
+        }
+        from += 16;
+    }
     while (to - from >= 64) {
         const __m128i low = _mm_or_si128(_mm_or_si128(LowIn(from), LowIn(from + 16)),
                                          _mm_or_si128(LowIn(from + 32), LowIn(from + 48)));
@@ -146,14 +153,20 @@ inline bool IsPlainRun(const char* from, int count) {
         }
         from += 80;
     }
-    for (int phase = 0; from < to; ++phase, from += 16) {
-        const auto left = static_cast<std::size_t>(to - from);
-        const unsigned wanted = left >= 16 ? 0xFFFFU : (1U << left) - 1;
-        if ((MaskOf(PlainIn(from, phase)) & wanted) != wanted) {
-            return false;
-        }
+    // Fewer than 80 bytes are left: all five chunks are looked at, and the bits of the bytes
+    // in the run must be set.
+    const auto left = static_cast<unsigned>(to - from);
+    const std::uint64_t low = std::uint64_t{MaskOf(PlainIn(from, 0))} |
+                              std::uint64_t{MaskOf(PlainIn(from + 16, 1))} << 16 |
+                              std::uint64_t{MaskOf(PlainIn(from + 32, 2))} << 32 |
+                              std::uint64_t{MaskOf(PlainIn(from + 48, 3))} << 48;
+    if (left <= 64) {
+        const std::uint64_t wanted =
+            left == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << left) - 1;
+        return (low & wanted) == wanted;
     }
-    return true;
+    const unsigned wanted = (1U << (left - 64)) - 1;
+    return low == ~std::uint64_t{0} && (MaskOf(PlainIn(from + 64, 4)) & wanted) == wanted;
 #else
     for (std::size_t i = 0; from + i < to; ++i) {
         const auto c = static_cast<unsigned char>(from[i]);
