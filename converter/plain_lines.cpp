@@ -11,8 +11,25 @@ constexpr std::ptrdiff_t HeadReach = 250;
 
 enum class Take { Line, Other, NeedMore };
 
+struct NarrowScans {
+    static bool PlainRun(const char* from, int count) { return IsPlainRun(from, count); }
+    static const char* LineEnd(const char* from, const char* to) { return FindLineEnd(from, to); }
+};
+
+#if defined(NE_WIDE_SCANS)
+struct WideScans {
+    [[gnu::target("avx2")]] static bool PlainRun(const char* from, int count) {
+        return IsPlainRunWide(from, count);
+    }
+    [[gnu::target("avx2")]] static const char* LineEnd(const char* from, const char* to) {
+        return FindLineEndWide(from, to);
+    }
+};
+#endif
+
 // Reads the plain line at `line`, whose text ends at `end`, into `genotype` and `next` (the
 // start of the line after it). NeedMore when the buffered text ends before that is known.
+template <class Scans>
 Take TakePlainLine(const char* line, const char* end, bool drained, int locus, Genotype& genotype,
                    const char*& next) {
     if (end - line < 3) {
@@ -32,11 +49,11 @@ Take TakePlainLine(const char* line, const char* end, bool drained, int locus, G
     if (end - genotypes < 5 * static_cast<std::ptrdiff_t>(locus)) {
         return Take::NeedMore;
     }
-    if (!IsPlainRun(genotypes, locus)) {
+    if (!Scans::PlainRun(genotypes, locus)) {
         return Take::Other;
     }
     const char* own = genotypes + 5 * (locus - 1) + 1;
-    const char* line_end = FindLineEnd(own + 4, end);
+    const char* line_end = Scans::LineEnd(own + 4, end);
     if (line_end == end) {
         return Take::NeedMore;
     }
@@ -53,15 +70,14 @@ Take TakePlainLine(const char* line, const char* end, bool drained, int locus, G
     return Take::Line;
 }
 
-} // namespace
-
-std::size_t ReadPlainLines(TextFile& text, int locus, std::span<Genotype> out) {
+template <class Scans>
+std::size_t ReadPlainLinesWith(TextFile& text, int locus, std::span<Genotype> out) {
     std::size_t taken = 0;
     while (taken < out.size()) {
         const char* base = text.buffer.data();
         const char* next = nullptr;
-        const Take take =
-            TakePlainLine(base + text.pos, base + text.end, text.drained, locus, out[taken], next);
+        const Take take = TakePlainLine<Scans>(base + text.pos, base + text.end, text.drained,
+                                               locus, out[taken], next);
         if (take == Take::Line) {
             text.pos = static_cast<std::size_t>(next - base);
             ++taken;
@@ -79,4 +95,23 @@ std::size_t ReadPlainLines(TextFile& text, int locus, std::span<Genotype> out) {
         }
     }
     return taken;
+}
+
+#if defined(NE_WIDE_SCANS)
+// The whole loop is built for AVX2, the scans inlined into it.
+[[gnu::target("avx2"), gnu::flatten]] std::size_t ReadPlainLinesWide(TextFile& text, int locus,
+                                                                     std::span<Genotype> out) {
+    return ReadPlainLinesWith<WideScans>(text, locus, out);
+}
+#endif
+
+} // namespace
+
+std::size_t ReadPlainLines(TextFile& text, int locus, std::span<Genotype> out, bool wide) {
+#if defined(NE_WIDE_SCANS)
+    if (wide && WideScansUsable()) {
+        return ReadPlainLinesWide(text, locus, out);
+    }
+#endif
+    return ReadPlainLinesWith<NarrowScans>(text, locus, out);
 }

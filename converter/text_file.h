@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-constexpr std::size_t TextBufferSize = 1 << 17;
+constexpr std::size_t TextBufferSize = 1 << 18;
 // Bytes kept readable past the buffered text, so that a scan may load a whole block at once.
 constexpr std::size_t ScanSlack = 128;
 

@@ -60,6 +60,11 @@ TEST(ConverterPlainScans, AgreeWithByteByByteLoops) {
             ++line_end;
         }
         ASSERT_EQ(FindLineEnd(from, to), line_end) << "round " << round;
+#if defined(NE_WIDE_SCANS)
+        if (WideScansUsable()) {
+            ASSERT_EQ(FindLineEndWide(from, to), line_end) << "round " << round;
+        }
+#endif
         const char* comma = from;
         while (comma < to && *comma != ',') {
             ++comma;
@@ -73,6 +78,11 @@ TEST(ConverterPlainScans, AgreeWithByteByByteLoops) {
                 plain = plain && (i % 5 == 0 ? c == ' ' : c > ' ');
             }
             ASSERT_EQ(IsPlainRun(from, n), plain) << "round " << round << ", " << n;
+#if defined(NE_WIDE_SCANS)
+            if (WideScansUsable()) {
+                ASSERT_EQ(IsPlainRunWide(from, n), plain) << "round " << round << ", " << n;
+            }
+#endif
         }
     }
 }
@@ -240,10 +250,10 @@ std::string RandomBody(Random& random, int loci, std::size_t size, bool plain_on
     return text;
 }
 
-// Reads `text` for `locus` in batches of plain lines, each line checked against the plain
-// reading; a line where the batch stops is read whole on both sides. Returns how many lines
-// were taken from the buffer.
-int CheckAgainstPlainReading(const std::string& text, int locus, Random& random) {
+// Reads `text` for `locus` in batches of plain lines, with the wide scans or the narrow ones,
+// each line checked against the plain reading; a line where the batch stops is read whole on
+// both sides. Returns how many lines were taken from the buffer.
+int CheckAgainstPlainReading(const std::string& text, int locus, Random& random, bool wide) {
     testing_support::TempDir dir;
     testing_support::WriteFile(dir / "body", text);
     auto file = std::make_unique<TextFile>();
@@ -253,7 +263,7 @@ int CheckAgainstPlainReading(const std::string& text, int locus, Random& random)
     int taken_all = 0;
     while (!AtEnd(*file)) {
         const std::size_t size = 1 + static_cast<std::size_t>(Below(random, 300));
-        const std::size_t taken = ReadPlainLines(*file, locus, std::span(batch).first(size));
+        const std::size_t taken = ReadPlainLines(*file, locus, std::span(batch).first(size), wide);
         for (std::size_t i = 0; i < taken; ++i) {
             const std::size_t line_at = plain.at;
             EXPECT_EQ(plain.ScanHead(), Head::Comma) << "line at " << line_at;
@@ -283,26 +293,30 @@ int CheckAgainstPlainReading(const std::string& text, int locus, Random& random)
 
 TEST(ConverterPlainLines, AgreeWithAPlainReadingOfRandomBodies) {
     Random random(8086);
-    for (const int locus : {1, 2, 3, 15, 16, 17, 31, 50, 99, 100}) {
-        const std::string text =
-            RandomBody(random, locus + Below(random, 5), 3 * TextBufferSize + 777, false);
-        const int taken = CheckAgainstPlainReading(text, locus, random);
-        ASSERT_FALSE(HasFailure()) << "locus " << locus;
-        EXPECT_GT(taken, 0) << "locus " << locus;
+    for (const bool wide : {true, false}) {
+        for (const int locus : {1, 2, 3, 15, 16, 17, 31, 32, 33, 50, 99, 100}) {
+            const std::string text =
+                RandomBody(random, locus + Below(random, 5), 3 * TextBufferSize + 777, false);
+            const int taken = CheckAgainstPlainReading(text, locus, random, wide);
+            ASSERT_FALSE(HasFailure()) << "locus " << locus << (wide ? ", wide" : "");
+            EXPECT_GT(taken, 0) << "locus " << locus;
+        }
     }
 }
 
 TEST(ConverterPlainLines, EveryLineOfTheUsualLayoutIsTakenAcrossTheBuffer) {
     Random random(1999);
-    for (const int locus : {1, 7, 40, 100}) {
-        const std::string text = RandomBody(random, locus, 2 * TextBufferSize + 333, true);
-        int lines = 0;
-        for (std::size_t at = 0; at < text.size(); ++at) {
-            lines += text[at] == '\n' || (text[at] == '\r' && text[at + 1] != '\n') ? 1 : 0;
+    for (const bool wide : {true, false}) {
+        for (const int locus : {1, 7, 40, 100}) {
+            const std::string text = RandomBody(random, locus, 2 * TextBufferSize + 333, true);
+            int lines = 0;
+            for (std::size_t at = 0; at < text.size(); ++at) {
+                lines += text[at] == '\n' || (text[at] == '\r' && text[at + 1] != '\n') ? 1 : 0;
+            }
+            const int taken = CheckAgainstPlainReading(text, locus, random, wide);
+            ASSERT_FALSE(HasFailure()) << "locus " << locus;
+            EXPECT_EQ(taken, lines) << "locus " << locus << (wide ? ", wide" : "");
         }
-        const int taken = CheckAgainstPlainReading(text, locus, random);
-        ASSERT_FALSE(HasFailure()) << "locus " << locus;
-        EXPECT_EQ(taken, lines) << "locus " << locus;
     }
 }
 
@@ -326,8 +340,10 @@ TEST(ConverterPlainLines, LineEndsAtTheEndOfTheBufferedTextAreTakenWhole) {
                 text.append("2 ").append(rest);
                 ++lines;
             }
-            ASSERT_EQ(CheckAgainstPlainReading(text, Locus, random), lines)
-                << "shift " << shift << ", line end " << line_end.size();
+            for (const bool wide : {true, false}) {
+                ASSERT_EQ(CheckAgainstPlainReading(text, Locus, random, wide), lines)
+                    << "shift " << shift << ", line end " << line_end.size();
+            }
         }
     }
 }
