@@ -63,19 +63,28 @@ void FillAhead(TextFile& text, std::size_t wanted) {
     if (ready >= wanted || text.drained || text.file == nullptr) {
         return;
     }
-    std::memmove(text.buffer.data(), text.buffer.data() + text.pos, ready);
-    text.pos = 0;
-    text.end = ready;
+    // The system copies whole pages fastest: the characters left are moved to end at a 64-byte
+    // boundary, and whole pages of the file are read after them, so that every read starts on
+    // a page of the file (the first read, from its start, is of whole pages too).
+    constexpr std::size_t Line = 64;
+    constexpr std::size_t Page = 4096;
+    const std::size_t start = (ready + Line - 1) / Line * Line;
+    if (start + Page > TextBufferSize) {
+        return; // no whole page fits after what is left
+    }
+    std::memmove(text.buffer.data() + start - ready, text.buffer.data() + text.pos, ready);
+    text.pos = start - ready;
+    text.end = start;
     errno = 0;
-    const std::size_t room = TextBufferSize - ready;
-    const std::size_t got = std::fread(text.buffer.data() + ready, 1, room, text.file);
+    const std::size_t room = (TextBufferSize - start) / Page * Page;
+    const std::size_t got = std::fread(text.buffer.data() + start, 1, room, text.file);
     if (got < room) {
         if (std::ferror(text.file) != 0) {
             SystemFailure(FileOp::Read, ReadWriteFault);
         }
         text.drained = true;
     }
-    text.end = ready + got;
+    text.end = start + got;
 }
 
 std::string ReadLine(TextFile& text, std::size_t limit) {

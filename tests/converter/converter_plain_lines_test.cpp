@@ -348,4 +348,14 @@ TEST(ConverterPlainLines, LineEndsAtTheEndOfTheBufferedTextAreTakenWhole) {
     }
 }
 
+TEST(ConverterPlainLines, ALineLongerThanTheBufferIsLeftToTheCharacterReads) {
+    Random random(77);
+    std::string text = "1 a," + Genotypes(random, 3) + "\n2 b," + Genotypes(random, 3);
+    text.append(TextBufferSize + 5000, 'x').append("\r\n3 c,").append(Genotypes(random, 3));
+    text.append("\n");
+    for (const bool wide : {true, false}) {
+        EXPECT_EQ(CheckAgainstPlainReading(text, 3, random, wide), 2);
+    }
+}
+
 } // namespace
