@@ -35,11 +35,11 @@ cmake_host_system_information(RESULT os QUERY OS_NAME)
 cmake_host_system_information(RESULT release QUERY OS_RELEASE)
 math(EXPR memory_gib "(${memory} + 512) / 1024")
 
-set(table "| Program | Data set | Size (bytes) | Wall time (s) | Floor (s) | Ratio to floor |\n")
+set(table "| Program | Data set | Size (bytes) | Wall time (ms) | Floor (ms) | Ratio to floor |\n")
 string(APPEND table "|---|---|---:|---:|---:|---:|\n")
-set(pelkin_regex "Pelkin +([0-9]+) loci \\(([0-9]+) bytes\\): +([0-9.]+) s +buffered read x[0-9]+: +([0-9.]+) s +ratio +([0-9.]+)")
+set(pelkin_regex "Pelkin +([0-9]+) loci \\(([0-9]+) bytes\\): +([0-9.]+) ms +floor process, buffered read x[0-9]+: +([0-9.]+) ms +ratio +([0-9.]+)")
 foreach(loci 10 30 100)
-    median_run(line "\\): +([0-9.]+) s" ${PELKIN_BENCH} ${PELKIN} ${loci})
+    median_run(line "\\): +([0-9.]+) ms" ${PELKIN_BENCH} ${PELKIN} ${loci})
     if(NOT line MATCHES "${pelkin_regex}")
         message(FATAL_ERROR "pelkin_bench printed an unexpected line:\n${line}")
     endif()
@@ -53,8 +53,9 @@ if(NOT line MATCHES "Morvast ([0-9]+) samples x ([0-9]+) loci x ([0-9]+) alleles
     message(FATAL_ERROR "morvast_bench printed an unexpected line:\n${line}")
 endif()
 string(APPEND table "| Morvast | ${CMAKE_MATCH_1} samples, ${CMAKE_MATCH_2} loci of "
-                    "${CMAKE_MATCH_3} alleles (its largest) | | ${CMAKE_MATCH_4} ms | | |\n")
+                    "${CMAKE_MATCH_3} alleles (its largest) | | ${CMAKE_MATCH_4} | | |\n")
 
 message("\nSpeed, median of ${runs} runs; floor: the same file read once per locus through "
-        "a 64 KiB buffer\nMachine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, "
-        "${os} ${release}\n\n${table}")
+        "a 64 KiB buffer by a reader process started as Pelkin is\n"
+        "Machine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, ${os} ${release}\n\n"
+        "${table}")

@@ -40,23 +40,27 @@ Take TakePlainLine(const char* line, const char* end, bool drained, int locus, G
         ((first == 'P' || first == 'p') && IsMarker(std::string_view(line, 3)))) {
         return Take::Other;
     }
+    // The line end is sought first, from the earliest place the genotype of `locus` can end:
+    // the next line's start then waits only for this search, not for the comma or the check of
+    // the genotypes, which are done meanwhile. No line end may lie before the genotype's end.
+    const std::ptrdiff_t genotypes_length = 5 * static_cast<std::ptrdiff_t>(locus);
+    if (end - line <= genotypes_length) {
+        return Take::NeedMore;
+    }
+    const char* line_end = Scans::LineEnd(line + genotypes_length, end);
+    if (line_end == end) {
+        return Take::NeedMore;
+    }
     const char* head_end = line + std::min(HeadReach, end - line);
     const char* comma = FindComma(line, head_end);
     if (comma == head_end) {
         return head_end - line == HeadReach ? Take::Other : Take::NeedMore;
     }
     const char* genotypes = comma + 1;
-    if (end - genotypes < 5 * static_cast<std::ptrdiff_t>(locus)) {
-        return Take::NeedMore;
-    }
-    if (!Scans::PlainRun(genotypes, locus)) {
+    if (line_end < genotypes + genotypes_length || !Scans::PlainRun(genotypes, locus)) {
         return Take::Other;
     }
-    const char* own = genotypes + 5 * (locus - 1) + 1;
-    const char* line_end = Scans::LineEnd(own + 4, end);
-    if (line_end == end) {
-        return Take::NeedMore;
-    }
+    const char* own = genotypes + genotypes_length - 4;
     next = line_end + 1;
     if (*line_end == '\r') {
         if (next == end && !drained) {
