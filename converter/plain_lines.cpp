@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text_scan.h"
+#include "text_scan_wide.h"
 
 namespace {
 

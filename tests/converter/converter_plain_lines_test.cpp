@@ -14,7 +14,7 @@
 #include "plain_lines.h"
 #include "program_run.h"
 #include "text_file.h"
-#include "text_scan.h"
+#include "text_scan_wide.h"
 
 namespace {
 
@@ -227,6 +227,9 @@ std::string RandomLine(Random& random, int loci) {
     }
     case 10:
         return head + Genotypes(random, Below(random, loci)) + LineEnd(random);
+    case 11:
+        // No comma: the head scan goes on into the next line.
+        return std::string(1 + Below(random, 30), 'n') + LineEnd(random);
     default:
         return head + Genotypes(random, loci + Below(random, 3)) +
                (Below(random, 4) == 0 ? " tail" : "") + LineEnd(random);
