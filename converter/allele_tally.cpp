@@ -81,8 +81,8 @@ int TallyLocus(int locus, bool& ran_out) {
         for (std::size_t i = 0; i < taken; ++i) {
             TallyGenotype(generation, plain[i], locus);
         }
-        if (taken == plain.size()) {
-            continue;
+        if (taken > 0) {
+            continue; // more lines of the plain kind may follow
         }
         if (AtEnd(infile) || !TallyOtherLine(locus, generation, ran_out)) {
             break;

@@ -91,7 +91,11 @@ std::size_t ReadPlainLinesWith(TextFile& text, int locus, std::span<Genotype> ou
             break;
         }
         // The rest of the line is still in the file: move what is left to the buffer's start
-        // and read on, unless the buffer already holds all it can.
+        // and read on, unless the buffer already holds all it can. The lines taken are tallied
+        // first, so that a refusal of one of them comes before any failure of the read.
+        if (taken > 0) {
+            break;
+        }
         const std::size_t ready = text.end - text.pos;
         FillAhead(text, TextBufferSize);
         if (text.end - text.pos == ready) {

@@ -14,6 +14,8 @@
 // and four characters of code 33 or more. Such a line reads exactly as the head scan, the
 // genotype reads and the drop of the rest of the line would read it; its genotype of `locus`
 // goes to `out`. Stops, at the start of the first line of another kind (or at the end of the
-// file), after out.size() lines at most; returns how many lines it took. The scans are 32
-// bytes wide where the processor allows and `wide` is left true, 16 bytes wide otherwise.
+// file), after out.size() lines at most, or before reading on from the file once it has taken
+// a line; returns how many lines it took: 0 only where the next line is for the character reads
+// or the file has ended. The scans are 32 bytes wide where the processor allows and `wide` is
+// left true, 16 bytes wide otherwise.
 std::size_t ReadPlainLines(TextFile& text, int locus, std::span<Genotype> out, bool wide = true);
