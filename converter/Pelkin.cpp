@@ -3,7 +3,7 @@
 #include "allele_tally.h"
 #include "console.h"
 #include "conversion_run.h"
-#include "freq_writer.h"
+#include "frequency_writer.h"
 #include "generation_numbers.h"
 
 int main() {

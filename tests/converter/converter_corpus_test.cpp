@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "freq_writer.h"
+#include "frequency_writer.h"
 #include "pelkin_fixture.h"
 
 namespace {

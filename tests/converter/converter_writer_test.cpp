@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "freq_writer.h"
+#include "frequency_writer.h"
 #include "run_state.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "freq_writer.h"
+#include "frequency_writer.h"
 
 #include <array>
 #include <cmath>
