@@ -44,34 +44,6 @@ const std::string opening_screen =
     "Oct. 22. 2007\n"
     "\n";
 
-std::string Preamble(const std::string& data_file, int plan) {
-    return "Output from Morvast (version Oct. 22. 2007)\n"
-           "Data are from from file " +
-           data_file +
-           "\n"
-           "\n"
-           "Note: Effective size (Ne = t/2Fs') is estimated under the assumptions that:\n"
-           "         - the organism is diploid\n"
-           "         - generations are discrete\n"
-           "         - time is measured in generations\n"
-           "         - only genetic drift affects allele frequency dynamics\n"
-           "         - samples are from a single population, drawn according to plan " +
-           std::to_string(plan) +
-           "\n"
-           "         - multiple sample intervals are computed separately\n"
-           "\n";
-}
-
-const std::string legend = "\n"
-                           "Where\n"
-                           "K = number of alleles\n"
-                           "S1, S2 = number of genotyped individuals in each of the two samples\n"
-                           "Fs = observed allele frequency shift over the sample interval\n"
-                           "Fs' = d.o. corrected for expected contribution from sampling\n"
-                           "t = number of generations between the two samples\n"
-                           "Ne = estimated variance-effective population size per generation\n"
-                           "\n";
-
 const std::string two_locus_data = "2 2 Worked example\n"
                                    "2  2  \n"
                                    "0.6000 0.4000 100 Loc1  0\n"
