@@ -141,7 +141,8 @@ Head ScanHead(TextFile& text) {
         if (ch == ',') {
             return Head::Comma;
         }
-        if (count == 3 && IsMarker(std::string_view(first.data(), 3))) {
+        if (count == 3 && (first[0] == 'P' || first[0] == 'p') &&
+            IsMarker(std::string_view(first.data(), 3))) {
             return Head::Marker;
         }
     }
