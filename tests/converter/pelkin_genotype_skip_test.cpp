@@ -65,19 +65,9 @@ struct Shape {
 // A two-digit code, or now and then one that converts otherwise or holds a character at or
 // about the bounds of the usual layout.
 std::string Code(Random& random, int odd) {
-    static constexpr std::array<const char*, 12> Odd{"00",
-                                                     " 7",
-                                                     "$A",
-                                                     "%1",
-                                                     "a0",
-                                                     "!!",
-                                                     "\x7f"
-                                                     "1",
-                                                     "\x80\xff",
-                                                     "\t1",
-                                                     "-0",
-                                                     "1\x1a",
-                                                     "+3"};
+    // "\1771" is code 127 and a 1.
+    static constexpr std::array<const char*, 12> Odd{
+        "00", " 7", "$A", "%1", "a0", "!!", "\1771", "\x80\xff", "\t1", "-0", "1\x1a", "+3"};
     if (Below(random, 1000) < odd) {
         return Odd[static_cast<std::size_t>(Below(random, Odd.size()))];
     }
@@ -181,6 +171,9 @@ TEST(PelkinGenotypeSkip, FilesLargerThanTheReadersBufferConvertAlike) {
 
 TEST(PelkinGenotypeSkip, TestDataFilesConvertAlike) {
     for (const auto& entry : std::filesystem::directory_iterator(CONVERTER_DATA_DIR)) {
+        if (entry.path().extension() == ".md") {
+            continue; // the note on the files' sources
+        }
         SCOPED_TRACE(entry.path().filename().string());
         ExpectAlike(testing_support::ReadFile(entry.path()));
     }
