@@ -57,7 +57,7 @@ setting() {
                 mean = sum / count
                 se = sqrt((squares - sum * sum / count) / (count - 1) / count)
                 expected = 1 - (1 - 1 / (2 * ne)) ^ t
-                printf "%6d   %5d   plan %d   plan %d   %9.5f %8.5f %+9.5f %8.1f\n",
+                printf "%6d   %5d   plan %d   plan %d   %9.5f %8.5f %+9.5f %8.0f\n",
                        n, count, drawn, as, mean, se, mean - expected, t / (2 * mean)
             }' "plan${as}_$census$plan.txt"
     done
