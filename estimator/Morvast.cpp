@@ -10,6 +10,9 @@
 #include "report.h"
 
 int main(int argc, char** argv) {
+    if (AnswerInfoOption(argc, argv)) {
+        return 0;
+    }
     outfile = nullptr;
     infile = nullptr;
     OpeningScreen();
