@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "messages.h"
@@ -50,6 +51,14 @@ void TakeGenerationList(const char* list) {
     }
 }
 
+void TakeFileName(std::string_view argument) {
+    if (name_given) {
+        UsageError(Filled(Msg::SecondFile, {argument}));
+    }
+    name_given = true;
+    given_name = argument;
+}
+
 } // namespace
 
 bool ReadGenerationList(std::string_view list) {
@@ -77,26 +86,31 @@ bool ReadGenerationList(std::string_view list) {
 }
 
 void ReadCommandLine(int argc, char** argv) {
-    bool options = true;
+    bool options = true;       // until "--" or FILE
+    bool after_dashes = false; // "--" has ended them
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (options && argument == "--") {
+        if (!options) {
+            // After FILE, or after "--": every argument is a file name, but an option after
+            // FILE is told apart from a second FILE.
+            if (argument.starts_with('-') && !after_dashes) {
+                UsageError(Filled(Msg::OptionAfterFile, {argument}));
+            }
+            TakeFileName(argument);
+        } else if (argument == "--") {
             options = false;
-        } else if (options && (argument == "--help" || argument == "-h")) {
+            after_dashes = true;
+        } else if (argument == "--help" || argument == "-h") {
             Answer(TextOf(Msg::Usage));
-        } else if (options && argument == "--version") {
+        } else if (argument == "--version") {
             Answer(Filled(Msg::Version, {ProjectVersion}));
-        } else if (options && argument == "--generations") {
+        } else if (argument == "--generations") {
             TakeGenerationList(argv[i + 1]);
             ++i;
-        } else if (options && argument.starts_with('-')) {
+        } else if (argument.starts_with('-')) {
             UsageError(Filled(Msg::UnknownOption, {argument}));
-        } else if (name_given) {
-            UsageError(Filled(Msg::SecondFile, {argument}));
         } else {
-            name_given = true;
-            given_name = argument;
-            // Options come before FILE.
+            TakeFileName(argument);
             options = false;
         }
     }

@@ -125,6 +125,8 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "such a locus; remove it from \"{file}\""},
 
     {Msg::UnknownOption, "UnknownOption", "Pelkin: unknown option \"{argument}\""},
+    {Msg::OptionAfterFile, "OptionAfterFile",
+     "Pelkin: \"{argument}\" stands after the file name; options come before it"},
     {Msg::SecondFile, "SecondFile",
      "Pelkin: a second file name \"{argument}\"; give one GenePop file"},
     {Msg::ListMissing, "ListMissing",

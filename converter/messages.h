@@ -58,6 +58,7 @@ enum class Msg : std::size_t {
     UntypedLocus,
     // Standard error: a command line that is not understood, before the usage text.
     UnknownOption,
+    OptionAfterFile,
     SecondFile,
     ListMissing,
     ListMalformed,
