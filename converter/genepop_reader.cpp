@@ -237,16 +237,18 @@ bool SearchComma(TextFile& text) {
 
 namespace {
 
-// Reads one genotype: blanks and tabs are skipped (not a line end), then its characters are
-// taken. On an individual line (`on_line`), the end of the file among them is the line's end.
-Genotype ReadGenotype(TextFile& text, bool on_line) {
+// Reads one genotype of two codes of `CodeLength` characters: blanks and tabs are skipped (not a
+// line end), then its characters are taken. On an individual line (`on_line`), the end of the
+// file among them is the line's end; `ran_out` tells whether a genotype before it met one.
+template <std::size_t CodeLength>
+Genotype ReadGenotype(TextFile& text, bool on_line, bool ran_out) {
     Genotype genotype;
+    genotype.ran_out = ran_out;
     int c = NextChar(text);
     while (IsBlank(c)) {
         c = NextChar(text);
     }
-    const auto code_length = static_cast<std::size_t>(code_digits);
-    for (std::size_t k = 0; k < 2 * code_length; ++k) {
+    for (std::size_t k = 0; k < 2 * CodeLength; ++k) {
         if (k > 0) {
             c = NextChar(text);
         }
@@ -254,23 +256,44 @@ Genotype ReadGenotype(TextFile& text, bool on_line) {
             genotype.ran_out = true;
         }
         const char ch = c == EndOfText ? EndOfFileChar : static_cast<char>(c);
-        (k < code_length ? genotype.first[k] : genotype.second[k - code_length]) = ch;
+        (k < CodeLength ? genotype.first[k] : genotype.second[k - CodeLength]) = ch;
     }
     return genotype;
+}
+
+// Passes over one genotype as ReadGenotype reads it; true when the line ended among its
+// characters.
+template <std::size_t CodeLength> bool PassGenotype(TextFile& text, bool on_line) {
+    int c = NextChar(text);
+    while (IsBlank(c)) {
+        c = NextChar(text);
+    }
+    bool ran_out = false;
+    for (std::size_t k = 0; k < 2 * CodeLength; ++k) {
+        if (k > 0) {
+            c = NextChar(text);
+        }
+        ran_out = ran_out || c == '\n' || c == '\r' || (on_line && c == EndOfText);
+    }
+    return ran_out;
+}
+
+template <std::size_t CodeLength>
+Genotype ReadGenotypeOfLocusIn(TextFile& text, int locus, bool on_line) {
+    bool ran_out = false;
+    for (int before = locus - 1; before > 0;) {
+        before -= SkipPlainGenotypes(text, before);
+        if (before > 0) {
+            ran_out = PassGenotype<CodeLength>(text, on_line) || ran_out;
+            --before;
+        }
+    }
+    return ReadGenotype<CodeLength>(text, on_line, ran_out);
 }
 
 } // namespace
 
 Genotype ReadGenotypeOfLocus(TextFile& text, int locus, bool on_line) {
-    bool ran_out = false;
-    for (int before = locus - 1; before > 0;) {
-        before -= SkipPlainGenotypes(text, before);
-        if (before > 0) {
-            ran_out = ReadGenotype(text, on_line).ran_out || ran_out;
-            --before;
-        }
-    }
-    Genotype genotype = ReadGenotype(text, on_line);
-    genotype.ran_out = genotype.ran_out || ran_out;
-    return genotype;
+    return code_digits == 3 ? ReadGenotypeOfLocusIn<3>(text, locus, on_line)
+                            : ReadGenotypeOfLocusIn<2>(text, locus, on_line);
 }

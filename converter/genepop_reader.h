@@ -69,7 +69,7 @@ bool SearchComma(TextFile& text);
 // The most characters of one allele code (three-digit files); a genotype is two codes.
 constexpr std::size_t MaxCodeLength = 3;
 
-struct Genotype {
+struct alignas(8) Genotype {
     // The codes' characters: the first `code_digits` of each are read, the rest stay 0.
     std::array<char, MaxCodeLength> first{};
     std::array<char, MaxCodeLength> second{};

@@ -78,24 +78,24 @@ int TallyLocus(int locus, std::optional<std::uint64_t>& short_line) {
 // Sums the locus's tallies over the generations; the total of all copies, code 0 included,
 // is twice the number of individual lines the pass took, which every locus must share.
 void SumCopies(int locus) {
-    std::int32_t all = 0;
-    for (int code = 0; code < NumCodes; ++code) {
-        allele_total[code] = 0;
-        for (int g = 1; g <= n_gen; ++g) {
+    allele_total.fill(0);
+    for (int g = 1; g <= n_gen; ++g) {
+        for (int code = 0; code < NumCodes; ++code) {
             allele_total[code] += tally[g][code];
         }
+    }
+    std::int32_t all = 0;
+    n_allele[locus] = 0;
+    for (int code = 0; code < NumCodes; ++code) {
         all += allele_total[code];
+        if (code > 0 && allele_total[code] > 0) {
+            ++n_allele[locus];
+        }
     }
     if (all > MaxCopies) {
         TooManyCopiesAtLocus(locus);
     }
     copies = static_cast<std::int16_t>(all);
-    n_allele[locus] = 0;
-    for (int code = 1; code < NumCodes; ++code) {
-        if (allele_total[code] > 0) {
-            ++n_allele[locus];
-        }
-    }
 }
 
 void CountLocus(int locus) {
