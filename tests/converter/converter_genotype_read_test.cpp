@@ -152,63 +152,47 @@ std::string RandomText(std::mt19937& random, std::size_t size, int odd, int leng
     return text;
 }
 
+// Reads `text` from a file genotype by genotype, for random loci, and compares each reading with
+// the plain one; codes of `digits` characters.
+void ExpectPlainReadings(const std::string& text, std::size_t digits, std::mt19937& random) {
+    testing_support::TempDir dir;
+    testing_support::WriteFile(dir / "text", text);
+    code_digits = static_cast<int>(digits);
+    auto file = std::make_unique<TextFile>();
+    OpenText(*file, (dir / "text").string());
+    PlainRead plain{text, 0, digits};
+    std::uniform_int_distribution<int> loci(1, 120);
+    int reads = 0;
+    while (plain.at < text.size()) {
+        const int locus = loci(random);
+        const bool on_line = (reads % 3) != 0;
+        const Genotype expected = plain.ReadOfLocus(locus, on_line);
+        const Genotype got = ReadGenotypeOfLocus(*file, locus, on_line);
+        ASSERT_EQ(got.first, expected.first) << "read " << reads << " at " << plain.at;
+        ASSERT_EQ(got.second, expected.second) << "read " << reads << " at " << plain.at;
+        ASSERT_EQ(got.ran_out, expected.ran_out) << "read " << reads << " at " << plain.at;
+        // Both stand at the same character afterwards.
+        ASSERT_EQ(NextChar(*file), plain.Next()) << "read " << reads << " at " << plain.at;
+        ++reads;
+    }
+    EXPECT_TRUE(AtEnd(*file));
+    CloseText(*file);
+    code_digits = 2;
+}
+
 TEST(ConverterGenotypeRead, AgreesWithAPlainReadingOfRandomText) {
     std::mt19937 random(424242);
-    testing_support::TempDir dir;
     for (const int odd : {200, 200, 30, 30, 3, 3}) {
         const std::string text = RandomText(random, 3 * TextBufferSize + 1000, odd);
-        testing_support::WriteFile(dir / "text", text);
-        BothWays([&] {
-            auto file = std::make_unique<TextFile>();
-            OpenText(*file, (dir / "text").string());
-            PlainRead plain{text};
-            std::uniform_int_distribution<int> loci(1, 120);
-            int reads = 0;
-            while (plain.at < text.size()) {
-                const int locus = loci(random);
-                const bool on_line = (reads % 3) != 0;
-                const Genotype expected = plain.ReadOfLocus(locus, on_line);
-                const Genotype got = ReadGenotypeOfLocus(*file, locus, on_line);
-                ASSERT_EQ(got.first, expected.first) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(got.second, expected.second) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(got.ran_out, expected.ran_out) << "read " << reads << " at " << plain.at;
-                // Both stand at the same character afterwards.
-                ASSERT_EQ(NextChar(*file), plain.Next()) << "read " << reads << " at " << plain.at;
-                ++reads;
-            }
-            EXPECT_TRUE(AtEnd(*file));
-            CloseText(*file);
-        });
+        BothWays([&] { ExpectPlainReadings(text, 2, random); });
     }
 }
 
 TEST(ConverterGenotypeRead, SixCharacterGenotypesAgreeWithAPlainReadingOfRandomText) {
     std::mt19937 random(20261208);
-    testing_support::TempDir dir;
     for (const int odd : {200, 30, 3}) {
         const std::string text = RandomText(random, 2 * TextBufferSize + 1000, odd, 6);
-        testing_support::WriteFile(dir / "text", text);
-        BothWays([&] {
-            code_digits = 3;
-            auto file = std::make_unique<TextFile>();
-            OpenText(*file, (dir / "text").string());
-            PlainRead plain{text, 0, 3};
-            std::uniform_int_distribution<int> loci(1, 120);
-            int reads = 0;
-            while (plain.at < text.size()) {
-                const int locus = loci(random);
-                const bool on_line = (reads % 3) != 0;
-                const Genotype expected = plain.ReadOfLocus(locus, on_line);
-                const Genotype got = ReadGenotypeOfLocus(*file, locus, on_line);
-                ASSERT_EQ(got.first, expected.first) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(got.second, expected.second) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(got.ran_out, expected.ran_out) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(NextChar(*file), plain.Next()) << "read " << reads << " at " << plain.at;
-                ++reads;
-            }
-            CloseText(*file);
-            code_digits = 2;
-        });
+        BothWays([&] { ExpectPlainReadings(text, 3, random); });
     }
 }
 
