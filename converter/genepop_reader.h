@@ -1,9 +1,9 @@
 // The GenePop file as the converter reads it: the title, the locus-name lines up to the first
-// line that is exactly "POP", "Pop" or "pop", and then individual lines and marker lines (any
-// line whose first three characters are "POP", "Pop" or "pop"), each marker starting a new
-// generation. An individual line holds its generation number and any text before its first
-// comma, then one genotype per locus: two allele codes of two characters each, or of three in a
-// three-digit file.
+// line that is exactly "POP", "Pop" or "pop" (blanks and tabs may follow), and then individual
+// lines and marker lines (any line whose first three characters are "POP", "Pop" or "pop"),
+// each marker starting a new generation. An individual line holds its generation number and
+// any text before its first comma, then one genotype per locus: two allele codes of two
+// characters each, or of three in a three-digit file.
 #pragma once
 
 #include <array>
@@ -69,6 +69,8 @@ bool SearchComma(TextFile& text);
 // The most characters of one allele code (three-digit files); a genotype is two codes.
 constexpr std::size_t MaxCodeLength = 3;
 
+// Eight bytes, so that a genotype is handed back in one register: of seven, the compiler copied
+// it piecewise through memory on every individual line.
 struct alignas(8) Genotype {
     // The codes' characters: the first `code_digits` of each are read, the rest stay 0.
     std::array<char, MaxCodeLength> first{};
