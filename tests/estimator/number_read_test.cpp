@@ -9,25 +9,28 @@ namespace {
 // A text to read from, as a file; `Rest` gives what a read left unread.
 class Source {
   public:
-    explicit Source(const std::string& text) : file_(std::tmpfile()) {
-        std::fwrite(text.data(), 1, text.size(), file_);
-        std::rewind(file_);
-        in.file = file_;
-    }
+    explicit Source(const std::string& text) : file_(std::tmpfile()), in(Written(file_, text)) {}
     ~Source() { std::fclose(file_); }
     Source(const Source&) = delete;
     Source& operator=(const Source&) = delete;
     std::string Rest() {
         std::string rest;
-        for (int c = GetChar(in); c != EOF; c = GetChar(in)) {
+        for (int c = in.Get(); c != EOF; c = in.Get()) {
             rest.push_back(static_cast<char>(c));
         }
         return rest;
     }
-    TextInput in;
 
   private:
+    static std::FILE* Written(std::FILE* file, const std::string& text) {
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::rewind(file);
+        return file;
+    }
     std::FILE* file_;
+
+  public:
+    TextInput in;
 };
 
 struct IntegerCase {
