@@ -7,14 +7,6 @@
 
 namespace {
 
-// Enough of the text ahead to see a number of the longest length accepted and the three
-// characters after it that decide where it ends ("e+" and a digit).
-constexpr std::size_t ScanLength = MaxNumberLength + 4;
-
-int CharAt(std::string_view text, std::size_t at) {
-    return at < text.size() ? static_cast<unsigned char>(text[at]) : EOF;
-}
-
 bool IsDecimal(int c) {
     return c >= '0' && c <= '9';
 }
@@ -33,9 +25,11 @@ bool IsSign(int c) {
     return c == '+' || c == '-';
 }
 
-// The end of the run of digits of `base` that starts at `at`.
-std::size_t DigitsEnd(std::string_view text, std::size_t at, int base = 10) {
-    while (IsDigitIn(CharAt(text, at), base)) {
+// The end of the run of digits of `base` that starts `at` characters ahead. The scan looks no
+// further than one character past the longest text accepted, and no further than it needs, so
+// that an answer is taken as soon as the line that holds it is ended.
+std::size_t DigitsEnd(TextInput& in, std::size_t at, int base = 10) {
+    while (at <= MaxNumberLength && IsDigitIn(in.Peek(at), base)) {
         ++at;
     }
     return at;
@@ -65,16 +59,15 @@ bool ConvertReal(std::string_view text, double& value) {
 
 bool ReadInteger(TextInput& in, std::int32_t& value) {
     SkipSpace(in);
-    const std::string_view text = in.Ahead(ScanLength);
-    std::size_t at = IsSign(CharAt(text, 0)) ? 1 : 0;
-    if (!IsDecimal(CharAt(text, at))) {
+    std::size_t at = IsSign(in.Peek()) ? 1 : 0;
+    if (!IsDecimal(in.Peek(at))) {
         return false;
     }
-    const bool negative = text[0] == '-';
+    const bool negative = in.Peek() == '-';
     int base = 10;
-    if (text[at] == '0') {
-        const int marker = CharAt(text, at + 1);
-        if ((marker == 'x' || marker == 'X') && IsDigitIn(CharAt(text, at + 2), 16)) {
+    if (in.Peek(at) == '0') {
+        const int marker = in.Peek(at + 1);
+        if ((marker == 'x' || marker == 'X') && IsDigitIn(in.Peek(at + 2), 16)) {
             base = 16;
             at += 2;
         } else {
@@ -82,12 +75,13 @@ bool ReadInteger(TextInput& in, std::int32_t& value) {
         }
     }
     const std::size_t digits = at;
-    at = DigitsEnd(text, digits, base);
+    at = DigitsEnd(in, digits, base);
     if (at > MaxNumberLength) {
         return false;
     }
+    const std::string_view text = in.Ahead(at).substr(digits, at - digits);
     std::uint64_t magnitude = 0;
-    const auto fault = std::from_chars(text.data() + digits, text.data() + at, magnitude, base).ec;
+    const auto fault = std::from_chars(text.data(), text.data() + text.size(), magnitude, base).ec;
     // A long run of digits is read whole and then refused.
     in.Skip(at);
     constexpr std::uint64_t limit = std::uint64_t{1} << 31;
@@ -101,27 +95,26 @@ bool ReadInteger(TextInput& in, std::int32_t& value) {
 
 bool ReadReal(TextInput& in, double& value) {
     SkipSpace(in);
-    const std::string_view text = in.Ahead(ScanLength);
-    const std::size_t sign_length = IsSign(CharAt(text, 0)) ? 1 : 0;
-    const int first = CharAt(text, sign_length);
-    if (!IsDecimal(first) && !(first == '.' && IsDecimal(CharAt(text, sign_length + 1)))) {
+    const std::size_t sign_length = IsSign(in.Peek()) ? 1 : 0;
+    const int first = in.Peek(sign_length);
+    if (!IsDecimal(first) && !(first == '.' && IsDecimal(in.Peek(sign_length + 1)))) {
         return false;
     }
-    std::size_t at = DigitsEnd(text, sign_length);
-    if (CharAt(text, at) == '.') {
-        at = DigitsEnd(text, at + 1);
+    std::size_t at = DigitsEnd(in, sign_length);
+    if (in.Peek(at) == '.') {
+        at = DigitsEnd(in, at + 1);
     }
-    const int marker = CharAt(text, at);
+    const int marker = in.Peek(at);
     if (marker == 'e' || marker == 'E') {
-        const std::size_t digit_at = at + (IsSign(CharAt(text, at + 1)) ? 2 : 1);
-        if (IsDecimal(CharAt(text, digit_at))) {
-            at = DigitsEnd(text, digit_at);
+        const std::size_t digit_at = at + (IsSign(in.Peek(at + 1)) ? 2 : 1);
+        if (IsDecimal(in.Peek(digit_at))) {
+            at = DigitsEnd(in, digit_at);
         }
     }
     if (at > MaxNumberLength) {
         return false;
     }
-    const bool converted = ConvertReal(text.substr(0, at), value);
+    const bool converted = ConvertReal(in.Ahead(at).substr(0, at), value);
     in.Skip(at);
     return converted;
 }

@@ -34,7 +34,8 @@ class TextInput {
         return c;
     }
     // At least the next `length` characters (at most TextBufferSize), or all that is left when
-    // the file ends sooner; nothing is consumed.
+    // the file ends sooner; nothing is consumed. It waits for the file to give them, so a read
+    // of typed answers asks for no more than it looks at.
     std::string_view Ahead(std::size_t length) {
         if (end_ - next_ < length) {
             Fill(length);
