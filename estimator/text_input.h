@@ -17,8 +17,8 @@ class TextInput {
     TextInput(const TextInput&) = delete;
     TextInput& operator=(const TextInput&) = delete;
 
-    // The character `k` places ahead of the next one (0 is the next), as an unsigned char, or
-    // EOF; nothing is consumed.
+    // The character `k` places ahead of the next one (0 is the next, k below TextBufferSize),
+    // as an unsigned char, or EOF; nothing is consumed.
     int Peek(std::size_t k = 0) {
         if (next_ + k < end_ || Fill(k + 1) > k) {
             return static_cast<unsigned char>(buffer_[next_ + k]);
