@@ -1,0 +1,39 @@
+// The guide's worked example, run as the guide tells it: the bundled GenePop file converted by
+// Pelkin with its name typed at the prompt, then estimated by Morvast under plan 1 with a
+// census size of 200. What the programs write must be what the guide quotes, byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "guide_text.h"
+#include "program_run.h"
+
+namespace {
+
+using docs_support::GuideBlock;
+using testing_support::ReadFile;
+using testing_support::RunProgram;
+
+TEST(GuideWorkedExample, PelkinOutAndReportAreThoseTheGuideQuotes) {
+    const std::string guide = ReadFile(GUIDE_FILE);
+    const std::string quoted_start =
+        GuideBlock(guide, "start of pelkin.out for the worked example");
+    const std::string quoted_report = GuideBlock(guide, "report of the worked example");
+    ASSERT_NE(quoted_start, "") << "the guide has lost the quoted start of pelkin.out";
+    ASSERT_NE(quoted_report, "") << "the guide has lost the quoted report";
+
+    testing_support::TempDir dir;
+    std::filesystem::copy_file(EXAMPLE_FILE, dir / "drift_example.gen");
+    const auto converted = RunProgram(PELKIN_EXE, {}, "drift_example.gen\n", dir.path());
+    ASSERT_EQ(converted.status, 0) << converted.out << converted.err;
+    const std::string pelkin_out = ReadFile(dir / "pelkin.out");
+    EXPECT_EQ(pelkin_out.substr(0, quoted_start.size()), quoted_start);
+
+    const auto estimated =
+        RunProgram(MORVAST_EXE, {"pelkin.out", "drift_example.report"}, "1\n200\n", dir.path());
+    EXPECT_EQ(estimated.status, 0);
+    EXPECT_EQ(estimated.err, "");
+    EXPECT_EQ(ReadFile(dir / "drift_example.report"), quoted_report);
+}
+
+} // namespace
