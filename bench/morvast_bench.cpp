@@ -8,11 +8,11 @@
 // programs are run in turn, 21 times each, and the median of each is printed.
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,19 +24,6 @@ namespace {
 
 constexpr int Samples = 10;
 constexpr int Runs = 21;
-
-// splitmix64: a small generator whose output is fixed by its seed alone, so that the data set is
-// the same with every compiler and library.
-struct SplitMix64 {
-    std::uint64_t state;
-
-    std::uint64_t Next() {
-        std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-};
 
 // Random allele counts, written as the converter writes them: frequencies with 4 decimals, the
 // number of genes, the locus name and the generation.
@@ -51,13 +38,15 @@ void WriteDataSet(const fs::path& path, int loci, int alleles) {
         std::fprintf(out, "%d  ", alleles);
     }
     std::fprintf(out, "\n");
-    SplitMix64 random{2007};
+    // The generator's output, unlike a distribution's, is fixed by the standard, so the data set
+    // is the same with every compiler and library.
+    std::mt19937 random(2007);
     std::vector<int> counts(static_cast<std::size_t>(alleles));
     for (int L = 1; L <= loci; ++L) {
         for (int j = 1; j <= Samples; ++j) {
             int total = 0;
             for (int& c : counts) {
-                c = 1 + static_cast<int>(random.Next() % 20);
+                c = 1 + static_cast<int>(random() % 20);
                 total += c;
             }
             for (int c : counts) {

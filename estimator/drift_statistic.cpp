@@ -4,9 +4,23 @@
 
 #include "data_tables.h"
 
-DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out) {
+bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms) {
     const int j = first_sample;
     const int j2 = first_sample + 1;
+    const double p = x[k][j][L];
+    const double q = x[k][j2][L];
+    const double z = (p + q) / 2.0;
+    const double a = S[j][L] * 0.5;
+    const double b = S[j2][L] * 0.5;
+    const double h = 2.0 / (1.0 / a + 1.0 / b);
+    if (h >= MinSize && z > 0.0 && z < 1.0) {
+        terms = {(p - q) * (p - q), z * (1.0 - z), 1.0 / a, 1.0 / b};
+        return true;
+    }
+    return false;
+}
+
+DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out) {
     DriftSums sums;
     int contributing_loci = 0;
     for (int L = first_locus; L <= last_locus; ++L) {
@@ -15,23 +29,19 @@ DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_o
         }
         int used_here = 0;
         for (int k = 0; k < K[L]; ++k) {
-            const double p = x[k][j][L];
-            const double q = x[k][j2][L];
-            const double z = (p + q) / 2.0;
-            const double a = S[j][L] * 0.5;
-            const double b = S[j2][L] * 0.5;
-            const double h = 2.0 / (1.0 / a + 1.0 / b);
-            if (h >= MinSize && z > 0.0 && z < 1.0) {
-                sums.num += (p - q) * (p - q);
-                sums.den += z * (1.0 - z);
-                sums.S1 += 1.0 / a;
-                sums.S2 += 1.0 / b;
+            AlleleTerms terms;
+            if (AlleleUsed(L, k, first_sample, terms)) {
+                sums.num += terms.shift;
+                sums.den += terms.spread;
+                sums.S1 += terms.inverse_first;
+                sums.S2 += terms.inverse_second;
                 ++sums.Kl;
                 ++used_here;
             }
         }
         // Taken in double: two generation numbers far apart would overflow 32 bits.
-        const double span = static_cast<double>(t[j2]) - static_cast<double>(t[j]);
+        const double span =
+            static_cast<double>(t[first_sample + 1]) - static_cast<double>(t[first_sample]);
         if (used_here > 0) {
             sums.t_span += span;
             ++contributing_loci;

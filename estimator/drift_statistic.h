@@ -21,6 +21,18 @@ struct DriftSums {
     std::int32_t Kl = 0; // alleles used
 };
 
+// What one allele adds to the sums of DriftSums when it is used.
+struct AlleleTerms {
+    double shift = 0.0;          // (p - q)^2
+    double spread = 0.0;         // z(1 - z)
+    double inverse_first = 0.0;  // 1/a, a the first sample's size in individuals
+    double inverse_second = 0.0; // 1/b, b the second's
+};
+
+// Whether allele k of locus L is used in the interval from first_sample to the next sample;
+// when it is, `terms` holds what it adds.
+bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms);
+
 // The sums over loci first_locus..last_locus, but for the locus left_out (NoLocus for none),
 // for the interval from first_sample to the next sample. Loci are numbered from 1.
 DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out = NoLocus);

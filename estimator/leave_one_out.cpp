@@ -2,29 +2,12 @@
 
 namespace {
 
-// The terms that one used allele adds to the four sums of ComputeF.
-struct AlleleTerms {
-    double shift = 0.0;          // (p - q)^2
-    double spread = 0.0;         // z(1 - z)
-    double inverse_first = 0.0;  // 1/a, the first sample's size in individuals inverted
-    double inverse_second = 0.0; // 1/b
-};
-
 // The terms of the alleles that locus L uses in the interval, in the order ComputeF adds them;
 // returns how many.
-int UsedTerms(int L, int j, std::array<AlleleTerms, MaxAlleles>& terms) {
-    const int j2 = j + 1;
+int UsedTerms(int L, int first_sample, std::array<AlleleTerms, MaxAlleles>& terms) {
     int used = 0;
     for (int k = 0; k < K[L]; ++k) {
-        const double p = x[k][j][L];
-        const double q = x[k][j2][L];
-        const double z = (p + q) / 2.0;
-        const double a = S[j][L] * 0.5;
-        const double b = S[j2][L] * 0.5;
-        const double h = 2.0 / (1.0 / a + 1.0 / b);
-        if (h >= MinSize && z > 0.0 && z < 1.0) {
-            terms[used++] = {(p - q) * (p - q), z * (1.0 - z), 1.0 / a, 1.0 / b};
-        }
+        used += AlleleUsed(L, k, first_sample, terms[used]) ? 1 : 0;
     }
     return used;
 }
