@@ -27,6 +27,14 @@ struct AlleleTerms {
     double spread = 0.0;         // z(1 - z)
     double inverse_first = 0.0;  // 1/a, a the first sample's size in individuals
     double inverse_second = 0.0; // 1/b, b the second's
+
+    AlleleTerms& operator+=(const AlleleTerms& more) {
+        shift += more.shift;
+        spread += more.spread;
+        inverse_first += more.inverse_first;
+        inverse_second += more.inverse_second;
+        return *this;
+    }
 };
 
 // Whether allele k of locus L is used in the interval from first_sample to the next sample;

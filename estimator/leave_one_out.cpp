@@ -1,5 +1,7 @@
 #include "leave_one_out.h"
 
+#include <algorithm>
+
 namespace {
 
 // The terms of the alleles that locus L uses in the interval, in the order ComputeF adds them;
@@ -12,54 +14,32 @@ int UsedTerms(int L, int first_sample, std::array<AlleleTerms, MaxAlleles>& term
     return used;
 }
 
-// The four running sums of every leave-one-out set, one column per left-out locus.
-struct SumColumns {
-    std::array<double, MaxLoci + 1> num{};
-    std::array<double, MaxLoci + 1> den{};
-    std::array<double, MaxLoci + 1> inverse_first{};
-    std::array<double, MaxLoci + 1> inverse_second{};
-};
-
-// Adds the terms, in order, to the `Width` columns from `first` on. The columns are held apart
+// Adds the terms, in order, to the `Width` sets from `first` on. The sets' sums are held apart
 // from memory while the terms are added, so that each addition waits on nothing but the one
-// before it in its own column.
+// before it in its own set.
 template <int Width>
-void AddToColumns(SumColumns& columns, int first, const AlleleTerms* terms, int n_terms) {
-    std::array<double, Width> num;
-    std::array<double, Width> den;
-    std::array<double, Width> inverse_first;
-    std::array<double, Width> inverse_second;
-    for (int c = 0; c < Width; ++c) {
-        num[c] = columns.num[first + c];
-        den[c] = columns.den[first + c];
-        inverse_first[c] = columns.inverse_first[first + c];
-        inverse_second[c] = columns.inverse_second[first + c];
-    }
+void AddToSets(std::array<AlleleTerms, MaxLoci + 1>& sets, int first, const AlleleTerms* terms,
+               int n_terms) {
+    std::array<AlleleTerms, Width> sums;
+    std::copy_n(sets.begin() + first, Width, sums.begin());
     for (int k = 0; k < n_terms; ++k) {
-        for (int c = 0; c < Width; ++c) {
-            num[c] += terms[k].shift;
-            den[c] += terms[k].spread;
-            inverse_first[c] += terms[k].inverse_first;
-            inverse_second[c] += terms[k].inverse_second;
+        for (AlleleTerms& sum : sums) {
+            sum += terms[k];
         }
     }
-    for (int c = 0; c < Width; ++c) {
-        columns.num[first + c] = num[c];
-        columns.den[first + c] = den[c];
-        columns.inverse_first[first + c] = inverse_first[c];
-        columns.inverse_second[first + c] = inverse_second[c];
-    }
+    std::copy_n(sums.begin(), Width, sets.begin() + first);
 }
 
-// Adds the terms to the columns of the sets without loci 1..last.
-void AddToSetsBefore(SumColumns& columns, int last, const AlleleTerms* terms, int n_terms) {
+// Adds the terms to the sets without loci 1..last.
+void AddToSetsBefore(std::array<AlleleTerms, MaxLoci + 1>& sets, int last, const AlleleTerms* terms,
+                     int n_terms) {
     constexpr int Block = 4;
     int first = 1;
     for (; first + Block - 1 <= last; first += Block) {
-        AddToColumns<Block>(columns, first, terms, n_terms);
+        AddToSets<Block>(sets, first, terms, n_terms);
     }
     for (; first <= last; ++first) {
-        AddToColumns<1>(columns, first, terms, n_terms);
+        AddToSets<1>(sets, first, terms, n_terms);
     }
 }
 
@@ -70,22 +50,16 @@ void AddToSetsBefore(SumColumns& columns, int last, const AlleleTerms* terms, in
 // loci before L: one running sum over the loci so far stands for all those sets. At L that sum
 // becomes the set's own, and from then on the terms of every later locus are added to it.
 std::array<DriftSums, MaxLoci + 1> LeaveOneOutSums(int first_sample) {
-    SumColumns columns;
+    std::array<AlleleTerms, MaxLoci + 1> sums{};
     AlleleTerms before{};
     std::array<int, MaxLoci + 1> used{};
     std::array<AlleleTerms, MaxAlleles> terms;
     for (int L = 1; L <= n_loci; ++L) {
-        columns.num[L] = before.shift;
-        columns.den[L] = before.spread;
-        columns.inverse_first[L] = before.inverse_first;
-        columns.inverse_second[L] = before.inverse_second;
+        sums[L] = before;
         used[L] = UsedTerms(L, first_sample, terms);
-        AddToSetsBefore(columns, L - 1, terms.data(), used[L]);
+        AddToSetsBefore(sums, L - 1, terms.data(), used[L]);
         for (int k = 0; k < used[L]; ++k) {
-            before.shift += terms[k].shift;
-            before.spread += terms[k].spread;
-            before.inverse_first += terms[k].inverse_first;
-            before.inverse_second += terms[k].inverse_second;
+            before += terms[k];
         }
     }
 
@@ -110,10 +84,10 @@ std::array<DriftSums, MaxLoci + 1> LeaveOneOutSums(int first_sample) {
             continue;
         }
         const int contributing = all_contributing - (used[L] > 0 ? 1 : 0);
-        set.num = columns.num[L];
-        set.den = columns.den[L];
-        set.S1 = set.Kl / columns.inverse_first[L];
-        set.S2 = set.Kl / columns.inverse_second[L];
+        set.num = sums[L].shift;
+        set.den = sums[L].spread;
+        set.S1 = set.Kl / sums[L].inverse_first;
+        set.S2 = set.Kl / sums[L].inverse_second;
         set.t_span = span_sums[contributing] / contributing;
     }
     return sets;
