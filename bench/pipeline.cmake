@@ -1,12 +1,15 @@
-# The table of speed figures for the README: Pelkin on files of 10, 30 and 100 loci against
-# the floor of reading the same bytes once per locus, and Morvast on its largest data set.
-if(TARGET pelkin_bench AND TARGET morvast_bench AND TARGET Pelkin AND TARGET Morvast)
+# The table of speed figures for the README: Pelkin on files of 10, 30 and 100 loci, with its
+# genotype skip and without it, against the floor of reading the same bytes once per locus, and
+# Morvast on its largest data set.
+if(TARGET pelkin_bench AND TARGET pelkin_character_reads AND TARGET morvast_bench
+   AND TARGET Pelkin AND TARGET Morvast)
     add_custom_target(bench_table
         COMMAND ${CMAKE_COMMAND}
                 -DPELKIN_BENCH=$<TARGET_FILE:pelkin_bench> -DPELKIN=$<TARGET_FILE:Pelkin>
+                -DPELKIN_CHARACTER_READS=$<TARGET_FILE:pelkin_character_reads>
                 -DMORVAST_BENCH=$<TARGET_FILE:morvast_bench> -DMORVAST=$<TARGET_FILE:Morvast>
                 -P ${CMAKE_CURRENT_LIST_DIR}/table_speed.cmake
-        DEPENDS pelkin_bench morvast_bench Pelkin Morvast
+        DEPENDS pelkin_bench pelkin_character_reads morvast_bench Pelkin Morvast
         COMMENT "Speed table: Pelkin at 10, 30 and 100 loci, Morvast on its largest data set"
         VERBATIM)
     add_dependencies(bench bench_table)

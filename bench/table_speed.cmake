@@ -1,6 +1,6 @@
 # Prints the speed table as Markdown. Each benchmark is run three times and the run with the
 # median time is kept, so that one slow start on a busy machine does not make the figure.
-# Expects PELKIN_BENCH, PELKIN, MORVAST_BENCH and MORVAST.
+# Expects PELKIN_BENCH, PELKIN, PELKIN_CHARACTER_READS, MORVAST_BENCH and MORVAST.
 set(runs 3)
 
 # Runs `program` with `args` three times; sets `result` to the output line of the median run,
@@ -37,15 +37,17 @@ math(EXPR memory_gib "(${memory} + 512) / 1024")
 
 set(table "| Program | Data set | Size (bytes) | Wall time (ms) | Floor (ms) | Ratio to floor |\n")
 string(APPEND table "|---|---|---:|---:|---:|---:|\n")
-set(pelkin_regex "Pelkin +([0-9]+) loci \\(([0-9]+) bytes\\): +([0-9.]+) ms +floor process, buffered read x[0-9]+: +([0-9.]+) ms +ratio +([0-9.]+)")
+set(pelkin_regex "Pelkin +([0-9]+) loci \\(([0-9]+) bytes\\): +([0-9.]+) ms +skip off: +([0-9.]+) ms +floor process, read and memchr x[0-9]+: +([0-9.]+) ms +ratio +([0-9.]+) +skip off +([0-9.]+)")
 foreach(loci 10 30 100)
-    median_run(line "\\): +([0-9.]+) ms" ${PELKIN_BENCH} ${PELKIN} ${loci})
+    median_run(line "\\): +([0-9.]+) ms" ${PELKIN_BENCH} ${PELKIN} ${PELKIN_CHARACTER_READS} ${loci})
     if(NOT line MATCHES "${pelkin_regex}")
         message(FATAL_ERROR "pelkin_bench printed an unexpected line:\n${line}")
     endif()
-    string(APPEND table "| Pelkin | ${loci} loci, 50 generations of 200 individuals | "
-                        "${CMAKE_MATCH_2} | ${CMAKE_MATCH_3} | ${CMAKE_MATCH_4} | "
-                        "${CMAKE_MATCH_5} |\n")
+    set(data_set "${loci} loci, 50 generations of 200 individuals")
+    string(APPEND table "| Pelkin | ${data_set} | ${CMAKE_MATCH_2} | ${CMAKE_MATCH_3} | "
+                        "${CMAKE_MATCH_5} | ${CMAKE_MATCH_6} |\n")
+    string(APPEND table "| Pelkin, genotype skip off | ${data_set} | ${CMAKE_MATCH_2} | "
+                        "${CMAKE_MATCH_4} | ${CMAKE_MATCH_5} | ${CMAKE_MATCH_7} |\n")
 endforeach()
 
 # Morvast at 100 alleles a locus with 25, 50 and 100 loci, and at 100 loci with 25 and 50
@@ -65,9 +67,9 @@ foreach(size "25;100" "50;100" "100;100" "100;25" "100;50")
                         "${CMAKE_MATCH_5} | ${CMAKE_MATCH_6} | +${CMAKE_MATCH_7} ms |\n")
 endforeach()
 
-message("\nSpeed, median of ${runs} runs; floor: the same file read once per locus through "
-        "a 64 KiB buffer by a reader process started as Pelkin is; for Morvast a process that "
-        "does nothing, linked and started as Morvast is, and in the last column the time "
+message("\nSpeed, median of ${runs} runs; floor: the same file read once per locus with read "
+        "and memchr by a reader process linked and started as Pelkin is; for Morvast a process "
+        "that does nothing, linked and started as Morvast is, and in the last column the time "
         "over it\n"
         "Machine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, ${os} ${release}\n\n"
         "${table}")

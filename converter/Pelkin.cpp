@@ -1,10 +1,10 @@
 // Pelkin: converts a two-digit GenePop file, whose "populations" are the generations sampled,
 // into the allele-frequency file "pelkin.out" that the estimator reads.
-#include "allele_tally.h"
 #include "console.h"
-#include "conversion_run.h"
+#include "count_file.h"
 #include "frequency_writer.h"
-#include "generation_numbers.h"
+#include "genepop_reader.h"
+#include "locus_passes.h"
 
 int main() {
     ShowIntro();

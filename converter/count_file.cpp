@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "file_failure.h"
 #include "run_state.h"
 #include "text_out.h"
 
@@ -12,8 +13,8 @@ std::string CountFileName(int locus) {
 
 namespace {
 
-// A count of five digits fills its field; the blank before it keeps it apart from the count
-// before, so that the writer reads the values back as they were written.
+// A count of five digits would fill a field of 5 and join the count before it: its field is 6
+// wide, so that the writer reads the values back as they were written.
 std::string CountField(int count) {
     std::array<char, 16> digits{};
     const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), count);
@@ -40,4 +41,11 @@ void WriteCountFile(int locus) {
         WriteText(out, line);
     }
     CloseOutText(out);
+}
+
+void EraseCountFiles() {
+    EnterStep(Step::EraseCountFiles);
+    for (int l = 1; l <= n_loc; ++l) {
+        EraseFile(CountFileName(l));
+    }
 }

@@ -9,5 +9,9 @@ std::string CountFileName(int locus);
 
 // Writes the count file of `locus` from `tally` and `allele_total`: a first line of two blanks,
 // `n_gen`, two blanks and `n_allele[locus]`, then one line per generation with the counts of
-// the listed codes 01..99, each right-aligned in 5 characters.
+// the listed codes 01..99, each right-aligned in 5 characters, or in 6 when it is 10000 or more,
+// so that a blank always stands before it.
 void WriteCountFile(int locus);
+
+// Deletes the count files of loci 1..n_loc, the run's last step.
+void EraseCountFiles();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "count_file.h"
@@ -29,10 +30,15 @@ CountHead ReadCountHead() {
 }
 
 std::string DataLine(int locus, int generation, int alleles) {
-    std::int32_t total = 0;
+    std::int64_t sum = 0;
     for (int i = 0; i < alleles; ++i) {
-        total += allele_total[i];
+        sum += allele_total[i];
     }
+    // No total of this run's counts leaves 32 bits: such a total means the file was changed.
+    if (sum < INT32_MIN || sum > INT32_MAX) {
+        FileFailure(FileOp::ReadNumber, NotANumber);
+    }
+    const auto total = static_cast<std::int32_t>(sum);
     std::string line;
     for (int i = 0; i < alleles; ++i) {
         // A generation with no typed copy at a locus that has alleles elsewhere has no

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "console.h"
 #include "data_messages.h"
+#include "file_failure.h"
 #include "genotype_skip.h"
 #include "run_state.h"
 
@@ -10,6 +12,7 @@ namespace {
 
 // No comma among the first 250 characters of a line's head ends the pass.
 constexpr int HeadLimit = 251;
+constexpr std::size_t MarkerLength = 3;
 
 bool IsBlank(int c) {
     return c == ' ' || c == '\t';
@@ -56,6 +59,30 @@ void StoreLocusNames(std::string_view line) {
 
 } // namespace
 
+void OpenGenePop() {
+    EnterStep(Step::OpenGenePop);
+    const auto name = AskFileName();
+    // The data cannot come from standard input: the file is read again for every locus.
+    if (!name || name->empty() || name->find('\0') != std::string::npos) {
+        FileFailure(FileOp::Open, NoSuchFile);
+    }
+    in_name = *name;
+    OpenText(infile, in_name);
+}
+
+void GetGenerations() {
+    EnterStep(Step::GetGenerations);
+    OpenText(infile, in_name);
+    DropLine(infile);
+    for (int p = 1; p <= n_gen; ++p) {
+        // The numbers on the other individual lines are never read, so they need not agree.
+        while (!AtEnd(infile) && !IsMarker(ReadLine(infile, MarkerLength))) {
+        }
+        gen_no[p] = ReadInteger(infile);
+    }
+    CloseText(infile);
+}
+
 bool IsMarker(std::string_view text) {
     return text == "POP" || text == "Pop" || text == "pop";
 }
@@ -84,39 +111,7 @@ void SkipToFirstMarker(TextFile& text) {
     }
 }
 
-namespace {
-
-// The usual head, taken at once: a line that starts with a character other than a blank, a tab
-// or a line end, with 251 characters or more ready in the buffer. Read exactly as the character
-// reads of the general scan read it; false when the head is not of that kind.
-bool ScanPlainHead(TextFile& text, Head& head) {
-    FillAhead(text, 4 * HeadLimit);
-    const std::string_view ahead = Ahead(text);
-    if (ahead.size() < HeadLimit || IsBlank(ahead[0]) || ahead[0] == '\n' || ahead[0] == '\r') {
-        return false;
-    }
-    if (IsMarker(ahead.substr(0, 3))) {
-        text.pos += 3;
-        head = Head::Marker;
-        return true;
-    }
-    const std::size_t comma = ahead.substr(0, HeadLimit - 1).find(',');
-    if (comma == std::string_view::npos) {
-        text.pos += HeadLimit;
-        head = Head::TooLong;
-        return true;
-    }
-    text.pos += comma + 1;
-    head = Head::Comma;
-    return true;
-}
-
-} // namespace
-
 Head ScanHead(TextFile& text) {
-    if (Head head{}; ScanPlainHead(text, head)) {
-        return head;
-    }
     std::array<char, 3> first{};
     int count = 0;
     bool blank_so_far = true; // the line read so far holds only blanks and tabs
@@ -146,7 +141,8 @@ Head ScanHead(TextFile& text) {
         if (ch == ',') {
             return Head::Comma;
         }
-        if (count == 3 && IsMarker(std::string_view(first.data(), 3))) {
+        if (count == 3 && (first[0] == 'P' || first[0] == 'p') &&
+            IsMarker(std::string_view(first.data(), 3))) {
             return Head::Marker;
         }
     }
@@ -166,40 +162,23 @@ bool SearchComma(TextFile& text) {
 
 namespace {
 
-// Reads one genotype: blanks and tabs are skipped (not a line end), then four characters are
+// Reads one genotype: blanks and tabs are skipped (not a line end), then its characters are
 // taken. On an individual line (`on_line`), the end of the file among them is the line's end.
 Genotype ReadGenotype(TextFile& text, bool on_line) {
     Genotype genotype;
-    // Usually the genotype lies in the buffered text, a few blanks on: it is taken from there.
-    constexpr std::size_t Reach = 16;
-    if (text.end - text.pos >= Reach) {
-        const char* from = text.buffer.data() + text.pos;
-        std::size_t at = 0;
-        while (at < Reach - 4 && IsBlank(from[at])) {
-            ++at;
-        }
-        if (at < Reach - 4) {
-            genotype.first = {from[at], from[at + 1]};
-            genotype.second = {from[at + 2], from[at + 3]};
-            for (std::size_t k = at; k < at + 4; ++k) {
-                genotype.ran_out = genotype.ran_out || from[k] == '\n' || from[k] == '\r';
-            }
-            text.pos += at + 4;
-            return genotype;
-        }
-    }
     int c = NextChar(text);
     while (IsBlank(c)) {
         c = NextChar(text);
     }
-    const std::array<int, 4> chars{c, NextChar(text), NextChar(text), NextChar(text)};
-    for (int k = 0; k < 4; ++k) {
-        const int ck = chars[k];
-        if (ck == '\n' || ck == '\r' || (on_line && ck == EndOfText)) {
+    for (std::size_t k = 0; k < GenotypeLength; ++k) {
+        if (k > 0) {
+            c = NextChar(text);
+        }
+        if (c == '\n' || c == '\r' || (on_line && c == EndOfText)) {
             genotype.ran_out = true;
         }
-        const char ch = ck == EndOfText ? EndOfFileChar : static_cast<char>(ck);
-        (k < 2 ? genotype.first : genotype.second)[k % 2] = ch;
+        const char ch = c == EndOfText ? EndOfFileChar : static_cast<char>(c);
+        (k < CodeLength ? genotype.first[k] : genotype.second[k - CodeLength]) = ch;
     }
     return genotype;
 }

@@ -18,11 +18,16 @@ constexpr std::size_t TitleLength = 80;
 // The tallies are 16-bit fields: a count beyond this is refused rather than wrapped.
 constexpr std::int32_t MaxCopies = 32767;
 
+// The table types, by what they hold:
+// typ1: copies per generation (rows 1..50) and allele code (00..99), 16 bits each;
+// typ2: a text per locus 1..100, the locus names;
+// typ3: a 32-bit count per allele code 00..99;
+// typ4: a 16-bit count per locus 1..100;
+// typ5: a 32-bit number per generation 1..50, kept whole so that 70000 is written as 70000.
 using typ1 = std::array<std::array<std::int16_t, NumCodes>, MaxGenerations + 1>;
 using typ2 = std::array<std::string, MaxLoci + 1>;
 using typ3 = std::array<std::int32_t, NumCodes>;
 using typ4 = std::array<std::int16_t, MaxLoci + 1>;
-// Generation numbers are kept whole, 32 bits, so that 70000 is written as 70000.
 using typ5 = std::array<std::int32_t, MaxGenerations + 1>;
 
 extern std::string in_name;       // the GenePop file's name as typed at the prompt

@@ -7,18 +7,26 @@
 
 #include "file_failure.h"
 #include "number_text.h"
-#include "text_scan.h"
 
 namespace {
 
 constexpr std::size_t MaxWord = 255;
 
+// Where the first line end in `text` stands, or its size when it holds none.
+std::size_t LineEndIn(std::string_view text) {
+    const auto* feed = static_cast<const char*>(std::memchr(text.data(), '\n', text.size()));
+    const std::size_t before =
+        feed == nullptr ? text.size() : static_cast<std::size_t>(feed - text.data());
+    const auto* ret = static_cast<const char*>(std::memchr(text.data(), '\r', before));
+    return ret == nullptr ? before : static_cast<std::size_t>(ret - text.data());
+}
+
 } // namespace
 
 void OpenText(TextFile& text, const std::string& name) {
     errno = 0;
-    text.file = std::fopen(name.c_str(), "rb");
-    if (text.file == nullptr) {
+    text.file_ = std::fopen(name.c_str(), "rb");
+    if (text.file_ == nullptr) {
         SystemFailure(FileOp::Open, NoSuchFile);
     }
     std::error_code ignored;
@@ -26,65 +34,43 @@ void OpenText(TextFile& text, const std::string& name) {
         FileFailure(FileOp::Open, ErrorNumberOf(EISDIR));
     }
     // Our own buffer is the only one: the system reads straight into it.
-    std::setvbuf(text.file, nullptr, _IONBF, 0);
-    text.pos = 0;
-    text.end = 0;
-    text.drained = false;
+    std::setvbuf(text.file_, nullptr, _IONBF, 0);
+    text.pos_ = 0;
+    text.end_ = 0;
+    text.drained_ = false;
 }
 
 void CloseText(TextFile& text) {
-    std::FILE* file = text.file;
-    text.file = nullptr;
+    std::FILE* file = text.file_;
+    text.file_ = nullptr;
     errno = 0;
     if (file != nullptr && std::fclose(file) != 0) {
         SystemFailure(FileOp::Close, ReadWriteFault);
     }
 }
 
-bool RefillText(TextFile& text) {
-    if (text.drained || text.file == nullptr) {
+bool TextFile::Refill() {
+    if (drained_ || file_ == nullptr) {
         return false;
     }
     errno = 0;
-    const std::size_t got = std::fread(text.buffer.data(), 1, TextBufferSize, text.file);
-    if (got < TextBufferSize) {
-        if (std::ferror(text.file) != 0) {
+    const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    if (got < buffer_.size()) {
+        if (std::ferror(file_) != 0) {
             SystemFailure(FileOp::Read, ReadWriteFault);
         }
-        text.drained = true;
+        drained_ = true;
     }
-    text.pos = 0;
-    text.end = got;
+    pos_ = 0;
+    end_ = got;
     return got > 0;
 }
 
-void FillAhead(TextFile& text, std::size_t wanted) {
-    const std::size_t ready = text.end - text.pos;
-    if (ready >= wanted || text.drained || text.file == nullptr) {
-        return;
+std::string_view Buffered(TextFile& text) {
+    if (text.pos_ == text.end_) {
+        text.Refill();
     }
-    // The system copies whole pages fastest: the characters left are moved to end at a 64-byte
-    // boundary, and whole pages of the file are read after them, so that every read starts on
-    // a page of the file (the first read, from its start, is of whole pages too).
-    constexpr std::size_t Line = 64;
-    constexpr std::size_t Page = 4096;
-    const std::size_t start = (ready + Line - 1) / Line * Line;
-    if (start + Page > TextBufferSize) {
-        return; // no whole page fits after what is left
-    }
-    std::memmove(text.buffer.data() + start - ready, text.buffer.data() + text.pos, ready);
-    text.pos = start - ready;
-    text.end = start;
-    errno = 0;
-    const std::size_t room = (TextBufferSize - start) / Page * Page;
-    const std::size_t got = std::fread(text.buffer.data() + start, 1, room, text.file);
-    if (got < room) {
-        if (std::ferror(text.file) != 0) {
-            SystemFailure(FileOp::Read, ReadWriteFault);
-        }
-        text.drained = true;
-    }
-    text.end = start + got;
+    return {text.buffer_.data() + text.pos_, text.end_ - text.pos_};
 }
 
 std::string ReadLine(TextFile& text, std::size_t limit) {
@@ -105,19 +91,14 @@ std::string ReadLine(TextFile& text, std::size_t limit) {
 }
 
 void DropLine(TextFile& text) {
-    for (;;) {
-        if (text.pos == text.end && !RefillText(text)) {
-            return;
-        }
-        const char* from = text.buffer.data() + text.pos;
-        const char* to = text.buffer.data() + text.end;
-        const char* line_end = FindLineEnd(from, to);
-        if (line_end == to) {
-            text.pos = text.end;
+    for (std::string_view ahead = Buffered(text); !ahead.empty(); ahead = Buffered(text)) {
+        const std::size_t line_end = LineEndIn(ahead);
+        if (line_end == ahead.size()) {
+            Skip(text, ahead.size());
             continue;
         }
-        text.pos = static_cast<std::size_t>(line_end - text.buffer.data()) + 1;
-        if (*line_end == '\r') {
+        Skip(text, line_end + 1);
+        if (ahead[line_end] == '\r') {
             TakeLineFeed(text);
         }
         return;
@@ -127,7 +108,7 @@ void DropLine(TextFile& text) {
 std::int32_t ReadInteger(TextFile& text) {
     int c = PeekChar(text);
     while (c != EndOfText && c <= ' ') {
-        ++text.pos;
+        Skip(text, 1);
         c = PeekChar(text);
     }
     if (c == EndOfText) {
@@ -136,7 +117,7 @@ std::int32_t ReadInteger(TextFile& text) {
     std::string word;
     while (c != EndOfText && c > ' ' && word.size() < MaxWord) {
         word.push_back(static_cast<char>(c));
-        ++text.pos;
+        Skip(text, 1);
         c = PeekChar(text);
     }
     const auto value = ConvertInteger(word);

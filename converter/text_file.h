@@ -3,6 +3,10 @@
 // dropping the rest of a line, and the integer read. A line ends at a line feed, at a carriage
 // return, or at a carriage return followed by a line feed. Every failure of the system ends the
 // run with the file-failure report.
+//
+// The buffer is this layer's own: the functions declared here are the only ones that see it.
+// Above them, a reader takes characters one at a time, or looks at the characters buffered
+// ahead and skips those it has taken from there.
 #pragma once
 
 #include <array>
@@ -14,57 +18,62 @@
 
 // Large reads cost the system less per byte; a quarter of a megabyte still stays in the cache.
 constexpr std::size_t TextBufferSize = 1 << 18;
-// Bytes kept readable past the buffered text, so that a scan may load a whole block at once.
-constexpr std::size_t ScanSlack = 128;
-
-struct TextFile {
-    std::FILE* file = nullptr;
-    alignas(64) std::array<char, TextBufferSize + ScanSlack> buffer{};
-    std::size_t pos = 0;  // next unread character in `buffer`
-    std::size_t end = 0;  // characters held in `buffer`
-    bool drained = false; // the system has no more characters to give
-};
 
 constexpr int EndOfText = -1;
 constexpr char EndOfFileChar = 26;
 constexpr std::size_t WholeLine = static_cast<std::size_t>(-1);
 
+class TextFile {
+    friend void OpenText(TextFile& text, const std::string& name);
+    friend void CloseText(TextFile& text);
+    friend int NextChar(TextFile& text);
+    friend int PeekChar(TextFile& text);
+    friend std::string_view Buffered(TextFile& text);
+    friend void Skip(TextFile& text, std::size_t count);
+
+    // Reads the next characters of the file into the buffer; false when it has none left.
+    bool Refill();
+
+    std::FILE* file_ = nullptr;
+    std::array<char, TextBufferSize> buffer_{};
+    std::size_t pos_ = 0;  // next unread character in `buffer_`
+    std::size_t end_ = 0;  // characters held in `buffer_`
+    bool drained_ = false; // the system has no more characters to give
+};
+
 // Opens the file of that name for reading from its start; a folder fails as access denied.
 void OpenText(TextFile& text, const std::string& name);
 void CloseText(TextFile& text);
 
-// Refills the buffer; false when the file has no characters left.
-bool RefillText(TextFile& text);
-
-// Makes at least `wanted` characters (at most the buffer's size less a page and a little) ready
-// in the buffer, as far as the file still has them, by moving the unread rest to the buffer's
-// start and reading on.
-void FillAhead(TextFile& text, std::size_t wanted);
-
-// The characters ready in the buffer, from the read position on.
-inline std::string_view Ahead(const TextFile& text) {
-    return {text.buffer.data() + text.pos, text.end - text.pos};
-}
-
-// True once every character of the file has been taken.
-inline bool AtEnd(TextFile& text) {
-    return text.pos == text.end && !RefillText(text);
-}
-
 // The next character as 0..255, or EndOfText.
 inline int NextChar(TextFile& text) {
-    if (text.pos == text.end && !RefillText(text)) {
+    if (text.pos_ == text.end_ && !text.Refill()) {
         return EndOfText;
     }
-    return static_cast<unsigned char>(text.buffer[text.pos++]);
+    return static_cast<unsigned char>(text.buffer_[text.pos_++]);
 }
 
 // The next character without taking it, or EndOfText.
 inline int PeekChar(TextFile& text) {
-    if (text.pos == text.end && !RefillText(text)) {
+    if (text.pos_ == text.end_ && !text.Refill()) {
         return EndOfText;
     }
-    return static_cast<unsigned char>(text.buffer[text.pos]);
+    return static_cast<unsigned char>(text.buffer_[text.pos_]);
+}
+
+// The characters buffered from the read position on, not taken; the buffer is refilled first
+// when none are left, so the view is empty only at the end of the file. It stays valid until
+// the next read.
+std::string_view Buffered(TextFile& text);
+
+// Takes `count` characters of those that Buffered shows (at most all of them).
+inline void Skip(TextFile& text, std::size_t count) {
+    text.pos_ += count < text.end_ - text.pos_ ? count : text.end_ - text.pos_;
+}
+
+// True once every character of the file has been taken.
+inline bool AtEnd(TextFile& text) {
+    return PeekChar(text) == EndOfText;
 }
 
 // The character read: the next character, line ends included; code 26 at the end of the file,
@@ -77,7 +86,7 @@ inline char GetChar(TextFile& text) {
 // Takes a line feed that follows a carriage return, so that the pair is one line end.
 inline void TakeLineFeed(TextFile& text) {
     if (PeekChar(text) == '\n') {
-        ++text.pos;
+        Skip(text, 1);
     }
 }
 

@@ -1,16 +1,18 @@
 // Numbers as the GenePop file and the count files write them: the two-character allele codes
-// and the words of the integer read.
+// (also as they reach the tallies) and the words of the integer read.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "count_in_dir.h"
 #include "number_text.h"
+#include "run_state.h"
 
 namespace {
 
-TEST(ConverterCodeConversion, TwoCharacterCodes) {
+TEST(ConverterCodeConversion, TwoCharacterCodesGiveTheirValueOrZero) {
     const struct {
         std::string code;
         int value;
@@ -26,7 +28,15 @@ TEST(ConverterCodeConversion, TwoCharacterCodes) {
     }
 }
 
-TEST(ConverterCodeConversion, Words) {
+TEST(ConverterCodeConversion, PrefixedAndSignedCodesReachTheTallies) {
+    CountingDir dir;
+    // $A is 10, %1 is 1, &7 is 7, +7 is 7, 7 and a blank is missing, 07 is 7.
+    dir.Count("T\nA\nPop\n1 a, $A%1\n1 b, &7+7\n1 c, 7 07\n");
+    EXPECT_EQ(copies, 6);
+    EXPECT_EQ(dir.Read("locus1"), "  1  3\n    1    3    1\n");
+}
+
+TEST(ConverterCodeConversion, WordsGiveTheirValueOrNoneOutside32Bits) {
     const struct {
         std::string word;
         std::optional<std::int32_t> value;

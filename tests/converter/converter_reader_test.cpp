@@ -144,48 +144,7 @@ TEST(ConverterHeadScan, MarkerAtTheEndOfTheFileCountsAGenerationOfTwoMissingCopi
     EXPECT_EQ(dir.Read("locus1"), "  2  1\n    2\n    0\n");
 }
 
-// ---- Genotype read ----
-
-TEST(ConverterGenotypeRead, BlanksAndTabsBeforeAGenotypeAreSkipped) {
-    CountingDir dir;
-    // A tab used to be taken as the genotype's first character: tab and 0101 gave 0 and 10.
-    dir.Count("T\nA\nB\nPop\n1 a,\t0101\t\t0202\n1 b,   0303    0404\n");
-    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    2    2\n");
-    EXPECT_EQ(dir.Read("locus2"), "  1  2\n    2    2\n");
-}
-
-TEST(ConverterGenotypeRead, MissingCopiesCountAsIndividualsButAreNoAllele) {
-    CountingDir dir;
-    dir.Count("T\nA\nPop\n1 a, 0000\n1 b, 0a01\n1 c, 0200\n");
-    EXPECT_EQ(copies, 6);
-    EXPECT_EQ(n_allele[1], 2);
-    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    1    1\n");
-}
-
-TEST(ConverterGenotypeRead, AnAlleleOfOneGenerationHasACountInEveryGeneration) {
-    CountingDir dir;
-    dir.Count("T\nA\nPop\n1 a, 0505\nPop\n2 b, 0509\nPop\n3 c, 0505\n");
-    EXPECT_EQ(dir.Read("locus1"), "  3  2\n    2    0\n    1    1\n    2    0\n");
-}
-
-TEST(ConverterGenotypeRead, OnlyTheLocusOfThePassIsKept) {
-    CountingDir dir;
-    dir.Count("T\nA\nB\nC\nPop\n1 a, 0101 0202 0303\n1 b, 0102 0203 0304\n");
-    EXPECT_EQ(dir.Read("locus1"), "  1  2\n    3    1\n");
-    EXPECT_EQ(dir.Read("locus2"), "  1  2\n    3    1\n");
-    EXPECT_EQ(dir.Read("locus3"), "  1  2\n    3    1\n");
-    EXPECT_EQ(n_allele[3], 2);
-}
-
-// ---- Code conversion, as it reaches the tallies ----
-
-TEST(ConverterCodeConversion, PrefixedAndSignedCodes) {
-    CountingDir dir;
-    // $A is 10, %1 is 1, &7 is 7, +7 is 7, 7 and a blank is missing, 07 is 7.
-    dir.Count("T\nA\nPop\n1 a, $A%1\n1 b, &7+7\n1 c, 7 07\n");
-    EXPECT_EQ(copies, 6);
-    EXPECT_EQ(dir.Read("locus1"), "  1  3\n    1    3    1\n");
-}
+// ---- Count file ----
 
 TEST(ConverterCountFile, CountsOfFiveDigitsAreKeptApart) {
     CountingDir dir;

@@ -1,9 +1,11 @@
-// The text-file layer: the line read, the character read, dropping a line and the integer read,
-// over every kind of line end and across the reader's buffer boundary.
+// The text-file layer: the line read, the character read, dropping a line, the integer read and
+// the view of the buffered text, over every kind of line end and across the reader's buffer
+// boundary.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "program_run.h"
 #include "text_file.h"
@@ -106,6 +108,26 @@ TEST(ConverterTextFile, IntegerReadTakesAt255CharactersOfAWord) {
     TextOver text(std::string(300, '0') + "7\n");
     EXPECT_EQ(ReadInteger(*text), 0);
     EXPECT_EQ(ReadInteger(*text), 7);
+}
+
+TEST(ConverterTextFile, BufferedTextIsWhatTheCharacterReadsTakeNext) {
+    std::string contents(TextBufferSize + 10, 'a');
+    contents[3] = 'b';
+    contents[TextBufferSize] = 'c';
+    TextOver text(contents);
+    EXPECT_EQ(NextChar(*text), 'a');
+    std::string_view ahead = Buffered(*text);
+    ASSERT_EQ(ahead.size(), TextBufferSize - 1);
+    EXPECT_EQ(ahead.substr(0, 3), "aab");
+    Skip(*text, 2);
+    EXPECT_EQ(NextChar(*text), 'b');
+    Skip(*text, TextBufferSize); // at most what is buffered
+    EXPECT_EQ(PeekChar(*text), 'c');
+    ahead = Buffered(*text);
+    EXPECT_EQ(ahead, "caaaaaaaaa");
+    Skip(*text, ahead.size());
+    EXPECT_TRUE(Buffered(*text).empty());
+    EXPECT_TRUE(AtEnd(*text));
 }
 
 } // namespace

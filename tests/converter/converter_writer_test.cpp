@@ -1,14 +1,16 @@
-// The frequency file's fields: frequencies to 4 decimals with an exact half rounded up, and the
-// locus names written as one word.
+// The frequency file's fields: frequencies to 4 decimals with an exact half rounded up, the
+// locus names written as one word, and the totals of counts read back from a count file.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "count_in_dir.h"
 #include "frequency_writer.h"
 #include "run_state.h"
 
@@ -121,6 +123,41 @@ TEST(ConverterWriterNames, NamesAreWrittenAsOneWord) {
     EXPECT_EQ(WrittenLocusName(6), " Loc6");
     EXPECT_EQ(WrittenLocusName(7), "Tab\tname");
     EXPECT_EQ(WrittenLocusName(100), "locus100");
+}
+
+// Writes "pelkin.out" for one locus "L" of two alleles in one generation, numbered 1, whose count
+// file holds `counts`, as if it had been changed after the counting step.
+void WriteFromChangedCountFile(const std::string& counts) {
+    ResetRunState();
+    title = std::string(1, 'T');
+    n_loc = 1;
+    n_gen = 1;
+    loc_name[1] = std::string(1, 'L');
+    n_allele[1] = 2;
+    gen_no[1] = 1;
+    testing_support::WriteFile("locus1", std::string("  1  2\n").append(counts).append("\n"));
+    WriteFreqFile();
+}
+
+TEST(ConverterWriterTotals, TotalBeyond32BitsInAChangedCountFileIsError106) {
+    CountingDir dir;
+    WriteFromChangedCountFile(" 2147483646    1");
+    EXPECT_EQ(dir.Read("pelkin.out"), "1 1 T\n2  \n1.0000 0.0000 2147483647 L  1\n");
+    // The failure ends the process: it is run in a child, whose report goes to a file.
+    EXPECT_EXIT(
+        {
+            std::freopen("report", "w", stdout);
+            WriteFromChangedCountFile(" 2147483647    1");
+        },
+        testing::ExitedWithCode(106), "");
+    EXPECT_EQ(dir.Read("report"), "Runtime error 106 at $00404060\n  $00404060\n  $00404000\n\n");
+    EXPECT_EXIT(
+        {
+            std::freopen("report", "w", stdout);
+            WriteFromChangedCountFile(" -2147483648   -1");
+        },
+        testing::ExitedWithCode(106), "");
+    EXPECT_EQ(dir.Read("report"), "Runtime error 106 at $00404060\n  $00404060\n  $00404000\n\n");
 }
 
 } // namespace

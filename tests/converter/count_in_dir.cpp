@@ -1,6 +1,6 @@
 #include "count_in_dir.h"
 
-#include "allele_tally.h"
+#include "locus_passes.h"
 #include "run_state.h"
 
 CountingDir::CountingDir() : previous_(std::filesystem::current_path()) {

@@ -6,6 +6,9 @@
 
 namespace {
 
+class PelkinLimits : public PelkinRun {};
+class PelkinOpenCases : public PelkinRun {};
+
 using Names = std::vector<std::string>;
 
 std::string Repeat(const std::string& text, int times) {
@@ -26,7 +29,7 @@ std::string LocusNames(int count) {
 
 // ---- Limits ----
 
-TEST_F(PelkinRun, NamesNotEndedByAMarkerLineAreRefused) {
+TEST_F(PelkinLimits, NamesNotEndedByAMarkerLineAreRefused) {
     for (const std::string genepop : {"T\nA\nPop 1\n1 a, 0101\n", "T\nA", ""}) {
         const auto run = Convert(genepop);
         EXPECT_EQ(run.status, 1);
@@ -35,7 +38,7 @@ TEST_F(PelkinRun, NamesNotEndedByAMarkerLineAreRefused) {
     }
 }
 
-TEST_F(PelkinRun, HundredLociAreConvertedAndAHundredAndFirstIsRefused) {
+TEST_F(PelkinLimits, HundredLociAreConvertedAndAHundredAndFirstIsRefused) {
     auto run = Convert(std::string("T\n")
                            .append(LocusNames(100))
                            .append("Pop\n1 a,")
@@ -58,7 +61,7 @@ TEST_F(PelkinRun, HundredLociAreConvertedAndAHundredAndFirstIsRefused) {
     EXPECT_EQ(Read("pelkin.out"), "earlier\n");
 }
 
-TEST_F(PelkinRun, FiftyGenerationsAreConvertedAndAFiftyFirstIsRefused) {
+TEST_F(PelkinLimits, FiftyGenerationsAreConvertedAndAFiftyFirstIsRefused) {
     auto run = Convert("T\nL\n" + Repeat("Pop\n1 a, 0101\n", 50));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out").substr(0, 7), "50 1 T\n");
@@ -69,7 +72,7 @@ TEST_F(PelkinRun, FiftyGenerationsAreConvertedAndAFiftyFirstIsRefused) {
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
 
-TEST_F(PelkinRun, NegativeCodeIsRefusedAtItsLocus) {
+TEST_F(PelkinLimits, NegativeCodeIsRefusedAtItsLocus) {
     auto run = Convert("T\nA\nPop\n1 a, -101\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, IntroAndPrompt + "Negative allele code at locus 1.\n");
@@ -81,19 +84,19 @@ TEST_F(PelkinRun, NegativeCodeIsRefusedAtItsLocus) {
     EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
 }
 
-TEST_F(PelkinRun, SignedZeroIsAMissingCopy) {
+TEST_F(PelkinLimits, SignedZeroIsAMissingCopy) {
     Convert("T\nA\nPop\n1 a, -001\n");
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 1 A  1\n");
 }
 
-TEST_F(PelkinRun, CopiesUpTo32767AreCounted) {
+TEST_F(PelkinLimits, CopiesOf32766OfACodeAreCounted) {
     // 16383 homozygotes: 32766 copies of one code in one generation, and at the locus.
     const auto run = Convert("T\nA\nPop\n" + Repeat("1 a, 0101\n", 16383));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 32766 A  1\n");
 }
 
-TEST_F(PelkinRun, MoreThan32767CopiesOfACodeInAGenerationAreRefused) {
+TEST_F(PelkinLimits, MoreThan32767CopiesOfACodeInAGenerationAreRefused) {
     Put("pelkin.out", "earlier\n");
     const auto run = Convert("T\nA\nB\nPop\n" + Repeat("1 a, 0101 0102\n", 16384));
     EXPECT_EQ(run.status, 1);
@@ -102,7 +105,7 @@ TEST_F(PelkinRun, MoreThan32767CopiesOfACodeInAGenerationAreRefused) {
     EXPECT_EQ(Read("pelkin.out"), "earlier\n");
 }
 
-TEST_F(PelkinRun, MoreThan32767CopiesAtALocusAreRefused) {
+TEST_F(PelkinLimits, MoreThan32767CopiesAtALocusAreRefused) {
     // No code passes 32767 in any generation; the locus as a whole has 32768 copies.
     const auto run = Convert("T\nA\nPop\n" + Repeat("1 a, 0102\n", 8192) + "Pop\n" +
                              Repeat("2 a, 0102\n", 8192));
@@ -113,7 +116,7 @@ TEST_F(PelkinRun, MoreThan32767CopiesAtALocusAreRefused) {
 
 // ---- Cases left open ----
 
-TEST_F(PelkinRun, MarkerAtTheEndOfTheFileGivesAGenerationWithoutCopies) {
+TEST_F(PelkinOpenCases, MarkerAtTheEndOfTheFileGivesAGenerationWithoutCopies) {
     // The comma search ends at the end of the file, where two missing copies are read, and the
     // generation number read there is 0. With no typed copy, the frequencies are 0.0000 and the
     // total 0, which the estimator refuses by locus and sample.
@@ -122,7 +125,7 @@ TEST_F(PelkinRun, MarkerAtTheEndOfTheFileGivesAGenerationWithoutCopies) {
     EXPECT_EQ(Read("pelkin.out"), "2 1 T\n1  \n1.0000 2 L  1\n0.0000 0 L  0\n");
 }
 
-TEST_F(PelkinRun, TitleThatIsAMarkerCanLeadTheGenerationSearchToTheEnd) {
+TEST_F(PelkinOpenCases, TitleThatIsAMarkerCanLeadTheGenerationSearchToTheEnd) {
     // The passes take the title for the first marker and the exact marker for the second; the
     // generation search, which starts after the title, finds only one marker.
     const auto run = Convert("Pop\n\nPop\n1 a, 0101\n");
@@ -130,7 +133,7 @@ TEST_F(PelkinRun, TitleThatIsAMarkerCanLeadTheGenerationSearchToTheEnd) {
     EXPECT_EQ(Read("pelkin.out"), "2 1 Pop\n1  \n0.0000 0 locus1  1\n1.0000 2 locus1  0\n");
 }
 
-TEST_F(PelkinRun, TypedNameEndsAtTheFirstCarriageReturn) {
+TEST_F(PelkinOpenCases, TypedNameEndsAtTheFirstCarriageReturn) {
     Put("data.gen", "T\nL\nPop\n1 a, 0101\n");
     const auto run = Run("data.gen\rmore text\n");
     EXPECT_EQ(run.status, 0);

@@ -7,11 +7,13 @@
 
 namespace {
 
+class PelkinMends : public PelkinRun {};
+
 using Names = std::vector<std::string>;
 
 // ---- A refused conversion does not report success ----
 
-TEST_F(PelkinRun, DifferentGenerationsAtALocusEndWithStatus1) {
+TEST_F(PelkinMends, DifferentGenerationsAtALocusEndWithStatus1) {
     Put("pelkin.out", "earlier\n");
     // Locus 2's read of the short first line runs into the marker line and loses it.
     const auto run = Convert("T\nA\nB\nPop\n1 a, 0101\nPop\n2 b, 0202 0303\n");
@@ -21,7 +23,7 @@ TEST_F(PelkinRun, DifferentGenerationsAtALocusEndWithStatus1) {
     EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "pelkin.out"}));
 }
 
-TEST_F(PelkinRun, DifferentIndividualsAtALocusEndWithStatus1) {
+TEST_F(PelkinMends, DifferentIndividualsAtALocusEndWithStatus1) {
     const auto run = Convert("T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n1 b, 0202 0303\n"
                              "1 c, 0202 0303 0404\n");
     EXPECT_EQ(run.status, 1); // once 0
@@ -31,7 +33,7 @@ TEST_F(PelkinRun, DifferentIndividualsAtALocusEndWithStatus1) {
 
 // ---- An individual line with too few genotypes ----
 
-TEST_F(PelkinRun, ShortLastLineIsRefusedThoughEveryLocusCountsAlike) {
+TEST_F(PelkinMends, ShortLastLineIsRefusedThoughEveryLocusCountsAlike) {
     // Locus 2 used to take the line end and the end of the file, or the empty lines that
     // follow, as two missing copies, and the file was converted without a word.
     for (const std::string line_end : {"\n", "\r\n", "\r"}) {
@@ -49,25 +51,25 @@ TEST_F(PelkinRun, ShortLastLineIsRefusedThoughEveryLocusCountsAlike) {
     }
 }
 
-TEST_F(PelkinRun, ShortLastLineWithoutLineEndIsRefused) {
+TEST_F(PelkinMends, ShortLastLineWithoutLineEndIsRefused) {
     const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0303");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
 }
 
-TEST_F(PelkinRun, GenotypeCutByTheLineEndIsRefused) {
+TEST_F(PelkinMends, GenotypeCutByTheLineEndIsRefused) {
     const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 02\n1 b, 0303 0404\n1 c, 0303 0404\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
 }
 
-TEST_F(PelkinRun, ShortLineBeforeAMarkerGivesTheGenerationsMessageFirst) {
+TEST_F(PelkinMends, ShortLineBeforeAMarkerGivesTheGenerationsMessageFirst) {
     const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0101\n1 b, 0101\nPop\n2 c, 0202 0202\n");
     EXPECT_EQ(run.out, IntroAndPrompt + GenerationsMessage());
     EXPECT_EQ(run.status, 1);
 }
 
-TEST_F(PelkinRun, TrailingBlanksAfterTheLastGenotypeAreNoShortLine) {
+TEST_F(PelkinMends, TrailingBlanksAfterTheLastGenotypeAreNoShortLine) {
     const auto run = Convert("T\nA\nB\nPop\n1 a, 0101 0202   \n1 b, 0303 0404 \r\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out"), "1 2 T\n2  2  \n0.5000 0.5000 4 A  1\n0.5000 0.5000 4 B  1\n");
@@ -75,7 +77,7 @@ TEST_F(PelkinRun, TrailingBlanksAfterTheLastGenotypeAreNoShortLine) {
 
 // ---- The name at the prompt ----
 
-TEST_F(PelkinRun, LongNameIsOpenedWhole) {
+TEST_F(PelkinMends, LongNameIsOpenedWhole) {
     // Once cut to 12 characters, which named population1. instead.
     Put("population1.", "T\nOther\nPop\n7 a, 0909\n");
     Put("population1.gen", "T\nL\nPop\n3 a, 0101\n");
@@ -84,7 +86,7 @@ TEST_F(PelkinRun, LongNameIsOpenedWhole) {
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 2 L  3\n");
 }
 
-TEST_F(PelkinRun, PathWithBlanksIsOpenedAsTyped) {
+TEST_F(PelkinMends, PathWithBlanksIsOpenedAsTyped) {
     std::filesystem::create_directory(dir / "field data");
     Put("field data/ sample 2019.gen ", "T\nL\nPop\n3 a, 0101\n");
     const auto run = Run("field data/ sample 2019.gen \r\n");
@@ -95,7 +97,7 @@ TEST_F(PelkinRun, PathWithBlanksIsOpenedAsTyped) {
 
 // ---- Tabs before a genotype ----
 
-TEST_F(PelkinRun, TabAfterTheCommaNoLongerShiftsTheCodes) {
+TEST_F(PelkinMends, TabAfterTheCommaNoLongerShiftsTheCodes) {
     // Once the tab and 0101 gave the codes 0 and 10.
     const auto run = Convert("T\nL\nPop\n1 a,\t0101\n1 b, \t 0102\n");
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n2  \n0.7500 0.2500 4 L  1\n");
@@ -103,7 +105,7 @@ TEST_F(PelkinRun, TabAfterTheCommaNoLongerShiftsTheCodes) {
 
 // ---- Blank lines before a marker ----
 
-TEST_F(PelkinRun, BlankLineBeforeAMarkerNoLongerMergesTheGenerations) {
+TEST_F(PelkinMends, BlankLineBeforeAMarkerNoLongerMergesTheGenerations) {
     // Once one generation of 4 copies, numbered 1, with the second marker hidden.
     const auto run = Convert("T\nL\nPop\n1 a, 0101\n\nPop\n2 b, 0202\n \t\r\nPop\n3 c, 0303\n");
     EXPECT_EQ(run.status, 0);
@@ -113,14 +115,14 @@ TEST_F(PelkinRun, BlankLineBeforeAMarkerNoLongerMergesTheGenerations) {
                                   "0.0000 0.0000 1.0000 2 L  3\n");
 }
 
-TEST_F(PelkinRun, IndentedTextIsStillTheHeadOfAnIndividualLine) {
+TEST_F(PelkinMends, IndentedTextIsStillTheHeadOfAnIndividualLine) {
     const auto run = Convert("T\nL\nPop\n1 a, 0101\n Pop\n2 b, 0202\n");
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n2  \n0.5000 0.5000 4 L  1\n");
 }
 
 // ---- Comma-separated locus names ----
 
-TEST_F(PelkinRun, CommaSeparatedLocusNamesGiveOneLocusEach) {
+TEST_F(PelkinMends, CommaSeparatedLocusNamesGiveOneLocusEach) {
     // Once one locus named "136255903, 1362", whose allele column was the first locus's.
     const auto run = Convert("T\r\n136255903, 136257048, 136257636\r\nPop\r\n"
                              "4 a,  0303  0404  0202\r\n4 b,  0303  0304  0000\r\n");
@@ -133,7 +135,7 @@ TEST_F(PelkinRun, CommaSeparatedLocusNamesGiveOneLocusEach) {
 
 // ---- Names written as one word ----
 
-TEST_F(PelkinRun, BlankInsideANameAndAnEmptyNameAreWrittenAsOneWord) {
+TEST_F(PelkinMends, BlankInsideANameAndAnEmptyNameAreWrittenAsOneWord) {
     const auto run = Convert("T\nMy locus 1\n\n   \nPop\n6 a, 0101 0202 0303\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out"), "1 3 T\n1  1  1  \n"
@@ -144,7 +146,7 @@ TEST_F(PelkinRun, BlankInsideANameAndAnEmptyNameAreWrittenAsOneWord) {
 
 // ---- Generation numbers kept whole ----
 
-TEST_F(PelkinRun, GenerationNumbersBeyond16BitsAreKeptWhole) {
+TEST_F(PelkinMends, GenerationNumbersBeyond16BitsAreKeptWhole) {
     // Once written as their low 16 bits: 4464 and 25536.
     Convert("T\nL\nPop\n70000 a, 0101\nPop\n-40000 b, 0101\n");
     EXPECT_EQ(Read("pelkin.out"), "2 1 T\n1  \n1.0000 2 L  70000\n1.0000 2 L  -40000\n");
@@ -152,7 +154,7 @@ TEST_F(PelkinRun, GenerationNumbersBeyond16BitsAreKeptWhole) {
 
 // ---- The conversion never overwrites its input ----
 
-TEST_F(PelkinRun, InputNamedAsTheFrequencyFileIsRefused) {
+TEST_F(PelkinMends, InputNamedAsTheFrequencyFileIsRefused) {
     const std::string genepop = "T\nL\nPop\n1 a, 0101\n";
     Put("pelkin.out", genepop);
     const auto run = Run("pelkin.out\n");
@@ -164,7 +166,7 @@ TEST_F(PelkinRun, InputNamedAsTheFrequencyFileIsRefused) {
     EXPECT_EQ(Files(), Names{"pelkin.out"});
 }
 
-TEST_F(PelkinRun, InputNamedAsACountFileOfItsLociIsRefused) {
+TEST_F(PelkinMends, InputNamedAsACountFileOfItsLociIsRefused) {
     const std::string genepop = "T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n";
     Put("locus3", genepop);
     const auto run = Run("locus3\n");
@@ -173,7 +175,7 @@ TEST_F(PelkinRun, InputNamedAsACountFileOfItsLociIsRefused) {
     EXPECT_EQ(Files(), Names{"locus3"});
 }
 
-TEST_F(PelkinRun, InputReachedByAnotherNameIsRefused) {
+TEST_F(PelkinMends, InputReachedByAnotherNameIsRefused) {
     const std::string genepop = "T\nA\nB\nPop\n1 a, 0101 0101\n";
     Put("locus2", genepop);
     std::filesystem::create_hard_link(dir / "locus2", dir / "data.gen");
@@ -187,7 +189,7 @@ TEST_F(PelkinRun, InputReachedByAnotherNameIsRefused) {
     }
 }
 
-TEST_F(PelkinRun, InputNamedAsACountFileBeyondItsLociIsConverted) {
+TEST_F(PelkinMends, InputNamedAsACountFileBeyondItsLociIsConverted) {
     const std::string genepop = "T\nA\nPop\n1 a, 0101\n";
     Put("locus2", genepop);
     const auto run = Run("locus2\n");

@@ -8,6 +8,10 @@
 
 namespace {
 
+class PelkinExamples : public PelkinRun {};
+class PelkinGenerationNumbers : public PelkinRun {};
+class PelkinFileFailures : public PelkinRun {};
+
 using Names = std::vector<std::string>;
 
 const std::string SixLineExample = "Title\nLoc1\nLoc2\nPop\n1 a, 0101 0102\n1 b, 0202 0000\n";
@@ -19,7 +23,7 @@ std::string Report(int error, const std::string& where, const std::string& step)
 
 // ---- Console and worked examples ----
 
-TEST_F(PelkinRun, SixLineExampleGivesTheDocumentedFrequencyFile) {
+TEST_F(PelkinExamples, SixLineExampleGivesTheDocumentedFrequencyFile) {
     const auto run = Convert(SixLineExample);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IntroAndPrompt);
@@ -31,7 +35,7 @@ TEST_F(PelkinRun, SixLineExampleGivesTheDocumentedFrequencyFile) {
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
 
-TEST_F(PelkinRun, CountFilesOfTheSixLineExampleStayWhenTheRunStopsAfterCounting) {
+TEST_F(PelkinExamples, CountFilesOfTheSixLineExampleStayWhenTheRunStopsAfterCounting) {
     Put("pelkin.out", "earlier\n");
     std::string genepop = SixLineExample;
     genepop.replace(genepop.find("1 a"), 1, "G1");
@@ -44,7 +48,7 @@ TEST_F(PelkinRun, CountFilesOfTheSixLineExampleStayWhenTheRunStopsAfterCounting)
     EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2", "pelkin.out"}));
 }
 
-TEST_F(PelkinRun, RatiosOfCountsAreRoundedWithAnExactHalfUp) {
+TEST_F(PelkinExamples, RatiosOfCountsAreRoundedWithAnExactHalfUp) {
     std::string genepop = "Rounding\nThirds\nHalves\nPop\n";
     // Locus Thirds: counts 1 and 2. Locus Halves: counts 1 and 31 of 32 copies.
     genepop += "3 a, 0102 0102\n3 b, 0200 0202\n";
@@ -65,7 +69,7 @@ TEST_F(PelkinRun, RatiosOfCountsAreRoundedWithAnExactHalfUp) {
                                   "1.0000 0.0000 2 Halves  9\n");
 }
 
-TEST_F(PelkinRun, ThreeInTwentyNineIsWrittenWithAnExactHalfUp) {
+TEST_F(PelkinExamples, ThreeAndTwentyNineOf32AreWrittenWithExactHalvesUp) {
     std::string genepop = "T\nL\nPop\n5 a, 0101\n5 b, 0102\n";
     for (int i = 0; i < 14; ++i) {
         genepop += "5 c, 0202\n";
@@ -74,39 +78,30 @@ TEST_F(PelkinRun, ThreeInTwentyNineIsWrittenWithAnExactHalfUp) {
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n2  \n0.0938 0.9063 32 L  5\n");
 }
 
-TEST_F(PelkinRun, FileEndingRightAfterTheMarkerHasNoAllelesAndGeneration0) {
+TEST_F(PelkinExamples, FileEndingRightAfterTheMarkerHasNoAllelesAndGeneration0) {
     const auto run = Convert("Title\nLoc1\nLoc2\nPop\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out"), "1 2 Title\n0  0  \n0 Loc1  0\n0 Loc2  0\n");
 }
 
-TEST_F(PelkinRun, LocusWithOnlyMissingCopiesHasNoAlleles) {
+TEST_F(PelkinExamples, LocusWithOnlyMissingCopiesHasNoAlleles) {
     Convert("T\nA\nB\nPop\n4 x, 0101 0000\n4 y, 0102 0000\n");
     EXPECT_EQ(Read("pelkin.out"), "1 2 T\n2  0  \n0.7500 0.2500 4 A  4\n0 B  4\n");
 }
 
-TEST_F(PelkinRun, FileWithoutLociHasAnEmptyAlleleLineAndNoCountFile) {
+TEST_F(PelkinExamples, FileWithoutLociHasAnEmptyAlleleLineAndNoCountFile) {
     const auto run = Convert("No loci\nPop\n1 x, 0101\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out"), "0 0 No loci\n\n");
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
 
-TEST_F(PelkinRun, EmptyTitleEndsTheHeaderLineWithItsBlank) {
+TEST_F(PelkinExamples, EmptyTitleEndsTheHeaderLineWithItsBlank) {
     Convert("\nL\nPop\n1 x, 0101\n");
     EXPECT_EQ(Read("pelkin.out"), "1 1 \n1  \n1.0000 2 L  1\n");
 }
 
-TEST_F(PelkinRun, GenerationNumbersAreReadFromTheFirstIndividualOfEachGeneration) {
-    // They need not rise; a tab ends the number; later individuals' numbers are not read.
-    Convert("T\nL\nPop\n12 a, 0101\nxx b, 0101\nPop\n-3 a, 0202\nPop\n7\tc, 0303\n");
-    EXPECT_EQ(Read("pelkin.out"), "3 1 T\n3  \n"
-                                  "1.0000 0.0000 0.0000 4 L  12\n"
-                                  "0.0000 1.0000 0.0000 2 L  -3\n"
-                                  "0.0000 0.0000 1.0000 2 L  7\n");
-}
-
-TEST_F(PelkinRun, CountFileOfTheSameNameIsReplacedAndThenErased) {
+TEST_F(PelkinExamples, CountFileOfTheSameNameIsReplacedAndThenErased) {
     Put("locus2", "not a count file\n");
     const auto run = Convert("T\nA\nB\nC\nPop\n1 a, 0101 0202 0303\n");
     EXPECT_EQ(run.status, 0);
@@ -115,30 +110,42 @@ TEST_F(PelkinRun, CountFileOfTheSameNameIsReplacedAndThenErased) {
                                   "1.0000 2 A  1\n1.0000 2 B  1\n1.0000 2 C  1\n");
 }
 
-TEST_F(PelkinRun, EarlierFrequencyFileIsReplaced) {
+TEST_F(PelkinExamples, EarlierFrequencyFileIsReplaced) {
     Put("pelkin.out", std::string(5000, 'x'));
     Convert(SixLineExample);
     EXPECT_EQ(Read("pelkin.out").size(), 65U);
 }
 
-// ---- Generation numbers that do not read ----
+// ---- Generation numbers ----
 
-TEST_F(PelkinRun, TwoMarkersInARowFailTheGenerationNumberRead) {
+TEST_F(PelkinGenerationNumbers, GenerationNumbersAreReadFromTheFirstIndividualOfEachGeneration) {
+    // They need not rise; a tab ends the number; later individuals' numbers are not read.
+    Convert("T\nL\nPop\n12 a, 0101\nxx b, 0101\nPop\n-3 a, 0202\nPop\n7\tc, 0303\n");
+    EXPECT_EQ(Read("pelkin.out"), "3 1 T\n3  \n"
+                                  "1.0000 0.0000 0.0000 4 L  12\n"
+                                  "0.0000 1.0000 0.0000 2 L  -3\n"
+                                  "0.0000 0.0000 1.0000 2 L  7\n");
+}
+
+TEST_F(PelkinGenerationNumbers, TwoMarkersInARowFailTheGenerationNumberRead) {
     const auto run = Convert("T\nL\nPop\nPop\n1 a, 0101\n");
     EXPECT_EQ(run.status, 106);
     EXPECT_EQ(run.out, IntroAndPrompt + Report(106, "00403060", "00403000"));
     EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
 }
 
-TEST_F(PelkinRun, LocusNameBeginningWithPopIsAMarkerForTheGenerationNumbers) {
+TEST_F(PelkinGenerationNumbers, LocusNameBeginningWithPopIsAMarkerForTheGenerationNumbers) {
     const auto run = Convert("T\nPopulation\nLoc2\nPop\n5 a, 0101 0101\n");
     EXPECT_EQ(run.status, 106);
     EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2"}));
 }
 
-TEST_F(PelkinRun, GenerationNumbersOutside32BitsDoNotRead) {
+TEST_F(PelkinGenerationNumbers, NumberOutside32BitsOrRunningIntoTheCommaDoesNotRead) {
     EXPECT_EQ(Convert("T\nL\nPop\n2147483648 a, 0101\n").status, 106);
     EXPECT_EQ(Convert("T\nL\nPop\n12, 0101\n").status, 106);
+}
+
+TEST_F(PelkinGenerationNumbers, NumbersWithPrefixesAndAtThe32BitLimitsAreRead) {
     Convert("T\nL\nPop\n$FFFFFFFF a, 0101\nPop\n-2147483648 b, 0101\nPop\n0x10 c, 0101\n");
     EXPECT_EQ(Read("pelkin.out"), "3 1 T\n1  \n"
                                   "1.0000 2 L  -1\n1.0000 2 L  -2147483648\n1.0000 2 L  16\n");
@@ -146,7 +153,7 @@ TEST_F(PelkinRun, GenerationNumbersOutside32BitsDoNotRead) {
 
 // ---- File failures ----
 
-TEST_F(PelkinRun, MissingFileFailsRightAfterThePrompt) {
+TEST_F(PelkinFileFailures, MissingFileFailsRightAfterThePrompt) {
     const auto run = Run("absent.gen\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, IntroAndPrompt + Report(2, "00401010", "00401000"));
@@ -154,7 +161,7 @@ TEST_F(PelkinRun, MissingFileFailsRightAfterThePrompt) {
     EXPECT_EQ(Files(), Names{});
 }
 
-TEST_F(PelkinRun, EmptyNameOrNoInputNamesNoFile) {
+TEST_F(PelkinFileFailures, EmptyNameOrNoInputNamesNoFile) {
     for (const std::string typed : {"\n", "", "\r\n"}) {
         const auto run = Run(typed);
         EXPECT_EQ(run.status, 2);
@@ -162,14 +169,14 @@ TEST_F(PelkinRun, EmptyNameOrNoInputNamesNoFile) {
     }
 }
 
-TEST_F(PelkinRun, FolderNamedAsTheGenePopFileIsDeniedAtOpening) {
+TEST_F(PelkinFileFailures, FolderNamedAsTheGenePopFileIsDeniedAtOpening) {
     std::filesystem::create_directory(dir / "data.gen");
     const auto run = Run();
     EXPECT_EQ(run.status, 5);
     EXPECT_EQ(run.out, IntroAndPrompt + Report(5, "00401010", "00401000"));
 }
 
-TEST_F(PelkinRun, UnreadableFileIsDenied) {
+TEST_F(PelkinFileFailures, UnreadableFileIsDenied) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";
     }
@@ -178,13 +185,13 @@ TEST_F(PelkinRun, UnreadableFileIsDenied) {
     EXPECT_EQ(Run().status, 5);
 }
 
-TEST_F(PelkinRun, NameTooLongIsError3) {
+TEST_F(PelkinFileFailures, NameTooLongIsError3) {
     const auto run = Run(std::string(300, 'n') + "\n");
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, IntroAndPrompt + Report(3, "00401010", "00401000"));
 }
 
-TEST_F(PelkinRun, CountFileThatCannotBeCreatedIsDenied) {
+TEST_F(PelkinFileFailures, CountFileThatCannotBeCreatedIsDenied) {
     std::filesystem::create_directory(dir / "locus2");
     const auto run = Convert(SixLineExample);
     EXPECT_EQ(run.status, 5);
@@ -193,7 +200,7 @@ TEST_F(PelkinRun, CountFileThatCannotBeCreatedIsDenied) {
     EXPECT_FALSE(Exists("pelkin.out"));
 }
 
-TEST_F(PelkinRun, FrequencyFileThatCannotBeCreatedIsDenied) {
+TEST_F(PelkinFileFailures, FrequencyFileThatCannotBeCreatedIsDenied) {
     std::filesystem::create_directory(dir / "pelkin.out");
     const auto run = Convert(SixLineExample);
     EXPECT_EQ(run.status, 5);
@@ -201,7 +208,7 @@ TEST_F(PelkinRun, FrequencyFileThatCannotBeCreatedIsDenied) {
     EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2", "pelkin.out"}));
 }
 
-TEST_F(PelkinRun, FullDiskWhileWritingIsError101) {
+TEST_F(PelkinFileFailures, FullDiskWhileWritingIsError101) {
     std::filesystem::create_symlink("/dev/full", dir / "pelkin.out");
     const auto run = Convert(SixLineExample);
     EXPECT_EQ(run.status, 101);

@@ -12,6 +12,8 @@
 
 namespace {
 
+class PelkinTerminal : public PelkinRun {};
+
 const std::string Clear = "\x1b[H\x1b[2J";
 
 // Runs Pelkin in the fixture's directory with standard output on a pseudo-terminal.
@@ -59,7 +61,7 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-TEST_F(PelkinRun, ScreenIsClearedOnATerminalAtTheStartAndBeforeTheGenerationsMessage) {
+TEST_F(PelkinTerminal, ScreenIsClearedOnATerminalAtTheStartAndBeforeTheGenerationsMessage) {
     Put("gens.gen", "T\nA\nB\nPop\n1 a, 0101\nPop\n2 b, 0202 0303\n");
     Put("inds.gen", "T\nA\nB\nPop\n1 a, 0101 0101\n1 b, 0202\n1 c, 0303 0303\n");
     const auto on_terminal = RunOnTerminal(dir.path(), "gens.gen\n");
@@ -76,7 +78,7 @@ TEST_F(PelkinRun, ScreenIsClearedOnATerminalAtTheStartAndBeforeTheGenerationsMes
     EXPECT_NE(individuals.find("individuals at different loci."), std::string::npos);
 }
 
-TEST_F(PelkinRun, PipedOutputIsNeverCleared) {
+TEST_F(PelkinTerminal, PipedOutputIsNeverCleared) {
     const auto run = Convert("T\nA\nB\nPop\n1 a, 0101\nPop\n2 b, 0202 0303\n");
     EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
 }

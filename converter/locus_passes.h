@@ -1,6 +1,7 @@
-// Counting the alleles: the GenePop file's header once, then one pass over the whole file for
-// every locus, tallying that locus's allele copies per generation and handing them on through
-// the locus's count file before the next locus is read.
+// The pass driver: the GenePop file's header once, then one pass over the whole file for every
+// locus, tallying that locus's allele copies per generation, checking that the locus was read as
+// locus 1 was, and handing its counts on through the locus's count file before the next locus
+// is read.
 #pragma once
 
 // Expects the GenePop file open at its start in `infile`. Leaves `title`, `n_loc`, `loc_name`,

@@ -1,6 +1,5 @@
-#include "allele_tally.h"
+#include "locus_passes.h"
 
-#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -9,7 +8,6 @@
 #include "file_failure.h"
 #include "genepop_reader.h"
 #include "number_text.h"
-#include "plain_lines.h"
 #include "run_state.h"
 
 namespace {
@@ -25,43 +23,9 @@ void AddCopy(int generation, int code, int locus) {
     ++count;
 }
 
-// Two decimal digits, the usual code, are converted here; every other form by ConvertCode.
-int CodeOf(const std::array<char, 2>& code) {
-    const unsigned tens = static_cast<unsigned char>(code[0]) - '0';
-    const unsigned units = static_cast<unsigned char>(code[1]) - '0';
-    if (tens < 10 && units < 10) {
-        return static_cast<int>(10 * tens + units);
-    }
-    return ConvertCode(code[0], code[1]);
-}
-
 void TallyGenotype(int generation, const Genotype& genotype, int locus) {
-    AddCopy(generation, CodeOf(genotype.first), locus);
-    AddCopy(generation, CodeOf(genotype.second), locus);
-}
-
-// Reads the next line of a pass that is not of the plain kind, with the character reads;
-// `generation` goes on at a marker line. False when the line's head is too long, which ends
-// the pass. Sets `ran_out` when the line ended before the genotype of some locus up to this one.
-bool TallyOtherLine(int locus, int& generation, bool& ran_out) {
-    const Head head = ScanHead(infile);
-    if (head == Head::TooLong) {
-        return false;
-    }
-    bool on_line = true;
-    if (head == Head::Marker) {
-        if (generation == MaxGenerations) {
-            TooManyGenerations();
-        }
-        ++generation;
-        DropLine(infile);
-        on_line = SearchComma(infile);
-    }
-    const Genotype genotype = ReadGenotypeOfLocus(infile, locus, on_line);
-    ran_out = ran_out || genotype.ran_out;
-    DropLine(infile);
-    TallyGenotype(generation, genotype, locus);
-    return true;
+    AddCopy(generation, ConvertCode(genotype.first[0], genotype.first[1]), locus);
+    AddCopy(generation, ConvertCode(genotype.second[0], genotype.second[1]), locus);
 }
 
 // One pass over the file for `locus`; returns the number of generations seen. Sets `ran_out`
@@ -75,18 +39,24 @@ int TallyLocus(int locus, bool& ran_out) {
     copies = 0;
     SkipToFirstMarker(infile);
     int generation = 1;
-    std::array<Genotype, 256> plain{};
-    while (true) {
-        const std::size_t taken = ReadPlainLines(infile, locus, plain);
-        for (std::size_t i = 0; i < taken; ++i) {
-            TallyGenotype(generation, plain[i], locus);
-        }
-        if (taken > 0) {
-            continue; // more lines of the plain kind may follow
-        }
-        if (AtEnd(infile) || !TallyOtherLine(locus, generation, ran_out)) {
+    while (!AtEnd(infile)) {
+        const Head head = ScanHead(infile);
+        if (head == Head::TooLong) {
             break;
         }
+        bool on_line = true;
+        if (head == Head::Marker) {
+            if (generation == MaxGenerations) {
+                TooManyGenerations();
+            }
+            ++generation;
+            DropLine(infile);
+            on_line = SearchComma(infile);
+        }
+        const Genotype genotype = ReadGenotypeOfLocus(infile, locus, on_line);
+        ran_out = ran_out || genotype.ran_out;
+        DropLine(infile);
+        TallyGenotype(generation, genotype, locus);
     }
     return generation;
 }

@@ -13,6 +13,8 @@
 
 namespace {
 
+class PelkinCorpus : public PelkinRun {};
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;
@@ -120,9 +122,9 @@ std::string PlainConversion(const std::string& genepop) {
     return out;
 }
 
-class PelkinCorpus : public PelkinRun, public ::testing::WithParamInterface<const char*> {};
+class PelkinCorpusFile : public PelkinRun, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(PelkinCorpus, FrequencyFileAgreesWithAPlainReading) {
+TEST_P(PelkinCorpusFile, FrequencyFileAgreesWithAPlainReading) {
     const std::string genepop =
         testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/" + GetParam());
     const auto run = Convert(genepop);
@@ -132,7 +134,7 @@ TEST_P(PelkinCorpus, FrequencyFileAgreesWithAPlainReading) {
     EXPECT_EQ(Files(), (std::vector<std::string>{"data.gen", "pelkin.out"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpus,
+INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusFile,
                          ::testing::Values("tiny_generations.gen", "c2space_generations.gen",
                                            "big_generations.gen", "pel1600.txt"),
                          [](const auto& info) {
@@ -143,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpus,
                              return name;
                          });
 
-TEST_F(PelkinRun, CorpusFileWithIndividualsNamedPopTakesThemForMarkers) {
+TEST_F(PelkinCorpus, CorpusFileWithIndividualsNamedPopTakesThemForMarkers) {
     // Each sample's last individual, PopI, PopJ and PopK, begins a line with "Pop": the counting
     // passes see four generations, and the generation search after the marker that PopI stands
     // for meets the next marker line instead of a number.
@@ -156,7 +158,7 @@ TEST_F(PelkinRun, CorpusFileWithIndividualsNamedPopTakesThemForMarkers) {
     EXPECT_EQ(Files(), (std::vector<std::string>{"data.gen", "locus1", "locus2", "locus3"}));
 }
 
-TEST_F(PelkinRun, CorpusFileOfMoreThan50SamplesIsRefused) {
+TEST_F(PelkinCorpus, CorpusFileOfMoreThan50SamplesIsRefused) {
     Put("data.gen", testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/w2.txt"));
     const auto run = Run();
     EXPECT_EQ(run.status, 1);
