@@ -50,14 +50,26 @@ foreach(loci 10 30 100)
                         "${CMAKE_MATCH_4} | ${CMAKE_MATCH_5} | ${CMAKE_MATCH_7} |\n")
 endforeach()
 
-median_run(line ": +([0-9.]+) ms" ${MORVAST_BENCH} ${MORVAST})
-if(NOT line MATCHES "Morvast ([0-9]+) samples x ([0-9]+) loci x ([0-9]+) alleles: +([0-9.]+) ms")
-    message(FATAL_ERROR "morvast_bench printed an unexpected line:\n${line}")
-endif()
-string(APPEND table "| Morvast | ${CMAKE_MATCH_1} samples, ${CMAKE_MATCH_2} loci of "
-                    "${CMAKE_MATCH_3} alleles (its largest) | | ${CMAKE_MATCH_4} | | |\n")
+# Morvast at 100 alleles a locus with 25, 50 and 100 loci, and at 100 loci with 25 and 50
+# alleles, so that the table shows how its cost grows with each.
+set(morvast_regex "Morvast ([0-9]+) samples x ([0-9]+) loci x ([0-9]+) alleles \\(([0-9]+) bytes\\): +([0-9.]+) ms +bare process: +([0-9.]+) ms +difference: +([0-9.]+) ms")
+foreach(size "25;100" "50;100" "100;100" "100;25" "100;50")
+    median_run(line "\\): +([0-9.]+) ms" ${MORVAST_BENCH} ${MORVAST} ${size})
+    if(NOT line MATCHES "${morvast_regex}")
+        message(FATAL_ERROR "morvast_bench printed an unexpected line:\n${line}")
+    endif()
+    set(largest "")
+    if(CMAKE_MATCH_2 EQUAL 100 AND CMAKE_MATCH_3 EQUAL 100)
+        set(largest " (its largest)")
+    endif()
+    string(APPEND table "| Morvast | ${CMAKE_MATCH_1} samples, ${CMAKE_MATCH_2} loci of "
+                        "${CMAKE_MATCH_3} alleles${largest} | ${CMAKE_MATCH_4} | "
+                        "${CMAKE_MATCH_5} | ${CMAKE_MATCH_6} | +${CMAKE_MATCH_7} ms |\n")
+endforeach()
 
 message("\nSpeed, median of ${runs} runs; floor: the same file read once per locus with read "
-        "and memchr by a reader process linked and started as Pelkin is\n"
+        "and memchr by a reader process linked and started as Pelkin is; for Morvast a process "
+        "that does nothing, linked and started as Morvast is, and in the last column the time "
+        "over it\n"
         "Machine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, ${os} ${release}\n\n"
         "${table}")

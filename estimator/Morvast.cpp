@@ -8,13 +8,12 @@
 #include "frequency_reader.h"
 #include "opening_screen.h"
 #include "report.h"
+#include "report_file.h"
 
 int main(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv)) {
         return 0;
     }
-    outfile = nullptr;
-    infile = nullptr;
     OpeningScreen();
     TakeFileNames(argc, argv);
     AskSamplePlan();
@@ -25,7 +24,7 @@ int main(int argc, char** argv) {
     std::printf("Processing %s\n", infilename.c_str());
 
     WritePreamble();
-    for (sample = 1; sample < n_samples; ++sample) {
+    for (int sample = 1; sample < n_samples; ++sample) {
         WriteInterval(sample);
     }
     WriteLegend();

@@ -10,11 +10,5 @@ std::array<std::int32_t, MaxSamples + 1> t{};
 
 std::string infilename;
 std::string outfilename;
-std::FILE* infile = nullptr;
-std::FILE* outfile = nullptr;
 std::int32_t sample_plan = 0;
 std::int32_t census_size = 0;
-
-std::int32_t sample = 0;
-std::int32_t locus = 0;
-std::int32_t Kl = 0;

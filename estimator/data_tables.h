@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 inline constexpr int MaxSamples = 10;
@@ -33,12 +32,5 @@ inline constexpr std::size_t MaxNameLength = 255;
 // The dialogue's answers, held for the whole run.
 extern std::string infilename;
 extern std::string outfilename;
-extern std::FILE* infile;
-extern std::FILE* outfile;
 extern std::int32_t sample_plan; // 1 or 2
 extern std::int32_t census_size; // N, asked for plan 1 only
-
-// The interval and locus being reported, and the alleles used by the last ComputeF.
-extern std::int32_t sample;
-extern std::int32_t locus;
-extern std::int32_t Kl;

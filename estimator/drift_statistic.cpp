@@ -4,47 +4,74 @@
 
 #include "data_tables.h"
 
-void ComputeF(int first_locus, int last_locus, int first_sample, int last_sample, double& num,
-              double& den, double& S1, double& S2, double& t_span, std::int32_t& K_used,
-              int left_out) {
+bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms) {
     const int j = first_sample;
-    const int j2 = last_sample;
-    num = den = S1 = S2 = t_span = 0.0;
-    K_used = 0;
+    const int j2 = first_sample + 1;
+    const double p = x[k][j][L];
+    const double q = x[k][j2][L];
+    const double z = (p + q) / 2.0;
+    const double a = S[j][L] * 0.5;
+    const double b = S[j2][L] * 0.5;
+    const double h = 2.0 / (1.0 / a + 1.0 / b);
+    if (h >= MinSize && z > 0.0 && z < 1.0) {
+        terms = {(p - q) * (p - q), z * (1.0 - z), 1.0 / a, 1.0 / b};
+        return true;
+    }
+    return false;
+}
+
+DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out) {
+    DriftSums sums;
     int contributing_loci = 0;
     for (int L = first_locus; L <= last_locus; ++L) {
-        if (L - 1 == left_out) {
+        if (L == left_out) {
             continue;
         }
         int used_here = 0;
         for (int k = 0; k < K[L]; ++k) {
-            const double p = x[k][j][L];
-            const double q = x[k][j2][L];
-            const double z = (p + q) / 2.0;
-            const double a = S[j][L] * 0.5;
-            const double b = S[j2][L] * 0.5;
-            const double h = 2.0 / (1.0 / a + 1.0 / b);
-            if (h >= MinSize && z > 0.0 && z < 1.0) {
-                num += (p - q) * (p - q);
-                den += z * (1.0 - z);
-                S1 += 1.0 / a;
-                S2 += 1.0 / b;
-                ++K_used;
+            AlleleTerms terms;
+            if (AlleleUsed(L, k, first_sample, terms)) {
+                sums.num += terms.shift;
+                sums.den += terms.spread;
+                sums.S1 += terms.inverse_first;
+                sums.S2 += terms.inverse_second;
+                ++sums.Kl;
                 ++used_here;
             }
         }
         // Taken in double: two generation numbers far apart would overflow 32 bits.
-        const double span = static_cast<double>(t[j2]) - static_cast<double>(t[j]);
+        const double span =
+            static_cast<double>(t[first_sample + 1]) - static_cast<double>(t[first_sample]);
         if (used_here > 0) {
-            t_span += span;
+            sums.t_span += span;
             ++contributing_loci;
         }
     }
-    if (K_used != 0) {
-        S1 = K_used / S1;
-        S2 = K_used / S2;
-        t_span = t_span / contributing_loci;
+    if (sums.Kl != 0) {
+        sums.S1 = sums.Kl / sums.S1;
+        sums.S2 = sums.Kl / sums.S2;
+        sums.t_span = sums.t_span / contributing_loci;
     }
+    return sums;
+}
+
+Shifts ShiftsOf(const DriftSums& sums, DivisorShift divisor) {
+    Shifts shifts;
+    shifts.Fs = sums.num / sums.den;
+    const double numerator = CorrectedNumerator(shifts.Fs, HarmonicMean(sums.S1, sums.S2));
+    const double f = divisor == DivisorShift::Fs ? shifts.Fs : numerator;
+    shifts.Fs_corrected = numerator / ((1.0 + f / 4.0) * (1.0 - 1.0 / (2.0 * sums.S2)));
+    return shifts;
+}
+
+RowValues EvaluateRow(int first_locus, int last_locus, int first_sample) {
+    RowValues row;
+    row.sums = ComputeF(first_locus, last_locus, first_sample);
+    if (row.sums.Kl >= 1) {
+        row.shifts = ShiftsOf(row.sums, DivisorShift::Fs);
+        row.Ne = ComputeNe(row.shifts.Fs_corrected, row.sums.t_span);
+    }
+    return row;
 }
 
 double ComputeNe(double Fs_corrected, double t_span) {

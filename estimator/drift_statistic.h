@@ -5,19 +5,70 @@
 
 #include <cstdint>
 
-// Over loci first_locus..last_locus, except the one at 0-based position left_out (-1 for none),
-// for the interval from first_sample to last_sample (consecutive samples): num is the sum of
-// (p - q)^2 and den the sum of z(1 - z), z = (p + q)/2, over the alleles used; S1 and S2 the
-// harmonic means, weighted by allele, of the two samples' sizes in individuals; t_span the span in
-// generations, averaged over the loci that used an allele; K_used the number of alleles used. An
-// allele is used when the harmonic mean of the two sizes is at least MinSize and it is neither
-// absent from both samples nor fixed in both. With no allele used every output is 0.
-void ComputeF(int first_locus, int last_locus, int first_sample, int last_sample, double& num,
-              double& den, double& S1, double& S2, double& t_span, std::int32_t& K_used,
-              int left_out);
+// No locus: ComputeF's left_out when every locus of the range is taken.
+inline constexpr int NoLocus = 0;
+
+// The sums of a set of loci over one interval. An allele is used when the harmonic mean of the
+// two samples' sizes is at least MinSize and it is neither absent from both samples nor fixed in
+// both. With no allele used every member is 0.
+struct DriftSums {
+    double num = 0.0;    // sum of (p - q)^2 over the alleles used, p and q their frequencies
+    double den = 0.0;    // sum of z(1 - z), z = (p + q)/2
+    double S1 = 0.0;     // harmonic mean, weighted by allele, of the first sample's size
+    double S2 = 0.0;     // and of the second's, in individuals
+    double t_span = 0.0; // generations between the samples, averaged over the loci that used
+                         // an allele
+    std::int32_t Kl = 0; // alleles used
+};
+
+// What one allele adds to the sums of DriftSums when it is used.
+struct AlleleTerms {
+    double shift = 0.0;          // (p - q)^2
+    double spread = 0.0;         // z(1 - z)
+    double inverse_first = 0.0;  // 1/a, a the first sample's size in individuals
+    double inverse_second = 0.0; // 1/b, b the second's
+
+    AlleleTerms& operator+=(const AlleleTerms& more) {
+        shift += more.shift;
+        spread += more.spread;
+        inverse_first += more.inverse_first;
+        inverse_second += more.inverse_second;
+        return *this;
+    }
+};
+
+// Whether allele k of locus L is used in the interval from first_sample to the next sample;
+// when it is, `terms` holds what it adds.
+bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms);
+
+// The sums over loci first_locus..last_locus, but for the locus left_out (NoLocus for none),
+// for the interval from first_sample to the next sample. Loci are numbered from 1.
+DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out = NoLocus);
+
+// Which shift takes the first factor of the divisor of Fs': the report's rows take Fs, the
+// jackknife takes the corrected numerator Fs'' itself.
+enum class DivisorShift { Fs, CorrectedNumerator };
+
+struct Shifts {
+    double Fs = 0.0;           // num / den
+    double Fs_corrected = 0.0; // Fs' = Fs'' / ((1 + f/4)(1 - 1/(2 S2))), f as `divisor` says
+};
+
+// Fs and Fs' of a set of loci, for the run's sample plan; S2, the later sample's size, stands
+// for n_2 of the estimator's formula. A set with no allele used gives 0/0, not a number.
+Shifts ShiftsOf(const DriftSums& sums, DivisorShift divisor);
+
+// The values of a row of the report, over loci first_locus..last_locus with none left out: the
+// sums, and Fs, Fs' (its divisor taking Fs) and Ne, which stay 0 when no allele is used.
+struct RowValues {
+    DriftSums sums;
+    Shifts shifts;
+    double Ne = 0.0;
+};
+RowValues EvaluateRow(int first_locus, int last_locus, int first_sample);
 
 // Ne = t / 2Fs'; not a number when Fs' lies within 1e-7 of zero.
-double ComputeNe(double Fs_corrected, double t);
+double ComputeNe(double Fs_corrected, double t_span);
 
 // The harmonic mean of the two samples' sizes.
 double HarmonicMean(double S1, double S2);

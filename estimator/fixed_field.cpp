@@ -1,12 +1,19 @@
 #include "fixed_field.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
 namespace {
 
+// Formatted once into a place of the usual fields' size, and again at its full length only when
+// it is longer, as a value of hundreds of digits is.
 std::string Formatted(const char* format, int width, int decimals, double value) {
-    const int length = std::snprintf(nullptr, 0, format, width, decimals, value);
+    std::array<char, 64> field;
+    const int length = std::snprintf(field.data(), field.size(), format, width, decimals, value);
+    if (static_cast<std::size_t>(length) < field.size()) {
+        return std::string(field.data(), static_cast<std::size_t>(length));
+    }
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     std::snprintf(text.data(), text.size(), format, width, decimals, value);
     text.pop_back();

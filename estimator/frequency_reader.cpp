@@ -1,6 +1,7 @@
 #include "frequency_reader.h"
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include "data_tables.h"
@@ -10,6 +11,9 @@
 #include "text_input.h"
 
 namespace {
+
+// The data file while it is read.
+std::FILE* infile = nullptr;
 
 void ClearTables() {
     n_samples = 0;
@@ -29,7 +33,7 @@ void ClearTables() {
     t.fill(0);
 }
 
-void OpenData(const std::string& path, TextInput& in) {
+void OpenData(const std::string& path) {
     // A folder opens for reading on some systems, but holds no data.
     std::error_code ignored;
     infile = nullptr;
@@ -39,7 +43,6 @@ void OpenData(const std::string& path, TextInput& in) {
     if (infile == nullptr) {
         Error("Cannot open data file " + path);
     }
-    in.file = infile;
 }
 
 void ReadHeader(TextInput& in) {
@@ -121,8 +124,8 @@ void ReadDataLine(TextInput& in, int L, int j) {
 
 void GetData(const std::string& path) {
     ClearTables();
-    TextInput in;
-    OpenData(path, in);
+    OpenData(path);
+    TextInput in(infile);
     ReadHeader(in);
     ReadAlleleCounts(in);
     for (int L = 1; L <= n_loci; ++L) {

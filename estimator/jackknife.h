@@ -1,5 +1,5 @@
-// Standard errors and 95% confidence limits of Fs and Fs' by a delete-one jackknife over loci,
-// the loci taken as independent, and Ne from the mean Fs' and from its two limits.
+// Standard errors of Fs and Fs' by a delete-one jackknife over loci, the loci taken as
+// independent.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,10 @@ struct JackknifeResult {
     double mean_Fs_corrected = 0.0;
     double se_Fs = 0.0;
     double se_Fs_corrected = 0.0;
-    double t_span = 0.0; // as the last leave-one-out set gave it
+    double t_span = 0.0; // as the set without the last locus gave it
 };
 
-// The jackknife over all loci for the interval from `first_sample` to the next sample.
+// The jackknife over all loci for the interval from `first_sample` to the next sample. Each
+// leave-one-out Fs' takes its corrected numerator, not its Fs, in the first factor of the
+// divisor; a set without a used allele gives values that are not a number, and they are kept.
 JackknifeResult Jackknife(int first_sample);
-
-// Writes the jackknife block to the report, after the all-loci row.
-void WriteJackknife(const JackknifeResult& result);

@@ -1,98 +1,67 @@
 #include "report.h"
 
-#include <cstdint>
-
 #include "data_tables.h"
 #include "drift_statistic.h"
-#include "error.h"
 #include "fixed_field.h"
-#include "jackknife.h"
+#include "report_file.h"
 
 namespace {
 
 const char* const fixed_mark = "   fixed            ";
 
-struct RowValues {
-    std::int32_t K_used = 0;
-    double S1 = 0.0;
-    double S2 = 0.0;
-    double Fs = 0.0;
-    double Fs_corrected = 0.0;
-    double t_span = 0.0;
-    double Ne = 0.0;
-};
-
-// The statistics of one row, over loci first_locus..last_locus with no locus left out; Fs,
-// Fs' and Ne are left at 0 when no allele is used.
-RowValues EvaluateRow(int first_locus, int last_locus, int first_sample) {
-    RowValues row;
-    double num = 0.0;
-    double den = 0.0;
-    ComputeF(first_locus, last_locus, first_sample, first_sample + 1, num, den, row.S1, row.S2,
-             row.t_span, Kl, -1);
-    row.K_used = Kl;
-    if (row.K_used >= 1) {
-        row.Fs = num / den;
-        const double n = HarmonicMean(row.S1, row.S2);
-        const double numerator = CorrectedNumerator(row.Fs, n);
-        // S2, the later sample's size, stands for n_2 of the estimator's formula.
-        row.Fs_corrected = numerator / ((1.0 + row.Fs / 4.0) * (1.0 - 1.0 / (2.0 * row.S2)));
-        row.Ne = ComputeNe(row.Fs_corrected, row.t_span);
-    }
-    return row;
+// Fs, Fs', t and Ne as the rows and the jackknife's mean print them.
+std::string StatisticFields(double Fs, double Fs_corrected, double t_span, double Ne) {
+    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + " " +
+           FixedField(t_span, 6, 1) + "  " + FixedField(Ne, 8, 0);
 }
 
-void WriteLocusRow(int L, int first_sample) {
-    const RowValues row = EvaluateRow(L, L, first_sample);
+std::string StatisticFields(const RowValues& row) {
+    return StatisticFields(row.shifts.Fs, row.shifts.Fs_corrected, row.sums.t_span, row.Ne);
+}
+
+// Fs, Fs' and Ne as the confidence-limit rows print them, with no t.
+std::string LimitFields(double Fs, double Fs_corrected, double Ne) {
+    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + "         " +
+           FixedField(Ne, 8, 0);
+}
+
+std::string LocusRowText(int L, const RowValues& row) {
+    const DriftSums& sums = row.sums;
     std::string text = "\n";
     text += TextField(locusname[L], 10);
-    text += IntegerField(row.K_used, 6) + "  " + FixedField(row.S1, 6, 0) + "  " +
-            FixedField(row.S2, 6, 0) + "  ";
-    if (row.K_used < 1) {
-        text += fixed_mark;
-    } else {
-        text += StatisticFields(row.Fs, row.Fs_corrected, row.t_span, row.Ne);
-    }
-    WriteReportText(text);
+    text += IntegerField(sums.Kl, 6) + "  " + FixedField(sums.S1, 6, 0) + "  " +
+            FixedField(sums.S2, 6, 0) + "  ";
+    return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
 }
 
-void WriteAllLociRow(int first_sample) {
-    const RowValues row = EvaluateRow(1, n_loci, first_sample);
+std::string AllLociRowText(const RowValues& row) {
+    const DriftSums& sums = row.sums;
     std::string text = "\n  All loci";
-    text += IntegerField(row.K_used, 6) + "    " + FixedField(row.S1, 6, 1) + "  " +
-            FixedField(row.S2, 6, 1);
-    if (row.K_used < 1) {
-        WriteReportText(text + fixed_mark);
-        return;
-    }
-    WriteReportText(text + StatisticFields(row.Fs, row.Fs_corrected, row.t_span, row.Ne));
-    WriteJackknife(Jackknife(first_sample));
+    text += IntegerField(sums.Kl, 6) + "    " + FixedField(sums.S1, 6, 1) + "  " +
+            FixedField(sums.S2, 6, 1);
+    return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
 }
 
 } // namespace
 
-void OpenReport() {
-    outfile = std::fopen(outfilename.c_str(), "a");
-    if (outfile == nullptr) {
-        Error(" Cannon open outfile for writing ");
-    }
-}
-
-void CloseReport() {
-    const bool written = std::ferror(outfile) == 0;
-    if (std::fclose(outfile) != 0 || !written) {
-        Error("Cannot write the results to " + outfilename);
-    }
-    outfile = nullptr;
-}
-
-void WriteReportText(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), outfile);
-}
-
-std::string StatisticFields(double Fs, double Fs_corrected, double t_span, double Ne) {
-    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + " " +
-           FixedField(t_span, 6, 1) + "  " + FixedField(Ne, 8, 0);
+std::string JackknifeText(const JackknifeResult& r) {
+    const double lower_Fs = r.mean_Fs - 1.96 * r.se_Fs;
+    const double upper_Fs = r.mean_Fs + 1.96 * r.se_Fs;
+    const double lower_corrected = r.mean_Fs_corrected - 1.96 * r.se_Fs_corrected;
+    const double upper_corrected = r.mean_Fs_corrected + 1.96 * r.se_Fs_corrected;
+    std::string block = "\nJackknife over " + std::to_string(r.m) + " loci (assumed independent):";
+    block += "\n                      Mean:       ";
+    block += StatisticFields(r.mean_Fs, r.mean_Fs_corrected, r.t_span,
+                             ComputeNe(r.mean_Fs_corrected, r.t_span));
+    block += "\n                        SE:       ";
+    block += FixedField(r.se_Fs, 12, 7) + " " + FixedField(r.se_Fs_corrected, 12, 7);
+    block += "\n95% Confidence intervals (Mean -/+ 1.96*SE):";
+    // Ne falls as Fs' rises, so each Ne limit comes from the opposite limit of Fs'.
+    block += "\n       Lower ( 2.5%) limit:       ";
+    block += LimitFields(lower_Fs, lower_corrected, ComputeNe(upper_corrected, r.t_span));
+    block += "\n       Upper (97.5%) limit:       ";
+    block += LimitFields(upper_Fs, upper_corrected, ComputeNe(lower_corrected, r.t_span));
+    return block;
 }
 
 void WritePreamble() {
@@ -110,15 +79,19 @@ void WritePreamble() {
 }
 
 void WriteInterval(int first_sample) {
-    WriteReportText("Estimated drift (Fs') and Ne over the interval from " +
-                    IntegerField(t[first_sample], 4) + " to " +
-                    IntegerField(t[first_sample + 1], 4) + ":\n");
-    WriteReportText("     Locus     K      S1      S2     Fs           Fs'          t          Ne");
-    for (locus = 1; locus <= n_loci; ++locus) {
-        WriteLocusRow(locus, first_sample);
+    std::string text = "Estimated drift (Fs') and Ne over the interval from " +
+                       IntegerField(t[first_sample], 4) + " to " +
+                       IntegerField(t[first_sample + 1], 4) + ":\n";
+    text += "     Locus     K      S1      S2     Fs           Fs'          t          Ne";
+    for (int L = 1; L <= n_loci; ++L) {
+        text += LocusRowText(L, EvaluateRow(L, L, first_sample));
     }
-    WriteAllLociRow(first_sample);
-    WriteReportText("\n\n");
+    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
+    text += AllLociRowText(all_loci);
+    if (all_loci.sums.Kl >= 1) {
+        text += JackknifeText(Jackknife(first_sample));
+    }
+    WriteReportText(text + "\n\n");
 }
 
 void WriteLegend() {

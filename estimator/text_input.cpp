@@ -1,48 +1,58 @@
 #include "text_input.h"
 
-#include <cctype>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
-int PeekChar(TextInput& in, int k) {
-    while (in.n_ahead <= k) {
-        in.ahead[in.n_ahead] = std::getc(in.file);
-        ++in.n_ahead;
+std::size_t TextInput::Fill(std::size_t length) {
+    if (at_end_) {
+        return end_ - next_;
     }
-    return in.ahead[k];
-}
-
-int GetChar(TextInput& in) {
-    if (in.n_ahead == 0) {
-        return std::getc(in.file);
+    std::memmove(buffer_.data(), buffer_.data() + next_, end_ - next_);
+    end_ -= next_;
+    next_ = 0;
+    length = std::min(length, TextBufferSize);
+    // A read of the system returns what it has, so that an answer typed at the terminal is
+    // taken as soon as its line is ended.
+    while (end_ < length && !at_end_) {
+        const ssize_t got = read(fileno(file_), buffer_.data() + end_, TextBufferSize - end_);
+        if (got > 0) {
+            end_ += static_cast<std::size_t>(got);
+        } else if (got == 0 || errno != EINTR) {
+            // A file that cannot be read further ends there, as its end would.
+            at_end_ = true;
+        }
     }
-    const int c = in.ahead[0];
-    for (int i = 1; i < in.n_ahead; ++i) {
-        in.ahead[i - 1] = in.ahead[i];
-    }
-    --in.n_ahead;
-    return c;
+    return end_ - next_;
 }
 
 int GetLineChar(TextInput& in) {
-    const int c = GetChar(in);
-    if (c == '\r' && PeekChar(in, 0) == '\n') {
-        return GetChar(in);
+    const int c = in.Get();
+    if (c == '\r' && in.Peek() == '\n') {
+        return in.Get();
     }
     return c;
 }
 
 void SkipSpace(TextInput& in) {
-    for (int c = PeekChar(in, 0); c != EOF && std::isspace(c); c = PeekChar(in, 0)) {
-        GetChar(in);
-    }
-}
-
-void SkipLine(TextInput& in) {
-    for (int c = GetChar(in); c != EOF && c != '\n'; c = GetChar(in)) {
+    while (IsSpace(in.Peek())) {
+        in.Skip(1);
     }
 }
 
 void SkipToLineEnd(TextInput& in) {
-    for (int c = PeekChar(in, 0); c != EOF && c != '\n'; c = PeekChar(in, 0)) {
-        GetChar(in);
+    for (std::string_view ahead = in.Ahead(1); !ahead.empty(); ahead = in.Ahead(1)) {
+        const std::size_t line_end = ahead.find('\n');
+        if (line_end != std::string_view::npos) {
+            in.Skip(line_end);
+            return;
+        }
+        in.Skip(ahead.size());
     }
+}
+
+void SkipLine(TextInput& in) {
+    SkipToLineEnd(in);
+    in.Get();
 }

@@ -10,20 +10,25 @@
 
 namespace {
 
+// The values of a report row over the first interval, with their sums under short names.
 struct Row {
     double num, den, S1, S2, t;
     std::int32_t K_used;
     double Fs, Fs_corrected, Ne;
 };
 
-Row Evaluate(int first_locus, int last_locus, int left_out = -1) {
-    Row r{};
-    ComputeF(first_locus, last_locus, 1, 2, r.num, r.den, r.S1, r.S2, r.t, r.K_used, left_out);
-    r.Fs = r.num / r.den;
-    const double numerator = CorrectedNumerator(r.Fs, HarmonicMean(r.S1, r.S2));
-    r.Fs_corrected = numerator / ((1.0 + r.Fs / 4.0) * (1.0 - 1.0 / (2.0 * r.S2)));
-    r.Ne = ComputeNe(r.Fs_corrected, r.t);
-    return r;
+Row Evaluate(int first_locus, int last_locus, int left_out = NoLocus) {
+    const DriftSums sums = ComputeF(first_locus, last_locus, 1, left_out);
+    const Shifts shifts = ShiftsOf(sums, DivisorShift::Fs);
+    return {sums.num,
+            sums.den,
+            sums.S1,
+            sums.S2,
+            sums.t_span,
+            sums.Kl,
+            shifts.Fs,
+            shifts.Fs_corrected,
+            ComputeNe(shifts.Fs_corrected, sums.t_span)};
 }
 
 std::string Digits(double value) {
@@ -67,7 +72,7 @@ TEST(DriftStatistic, AllLociSumsBeforeDividingAndLeavesOneOut) {
     EXPECT_EQ(Digits(r.Fs), "0.1005025");
     EXPECT_EQ(Digits(r.Fs_corrected), "0.0788275");
     EXPECT_EQ(FixedField(r.Ne, 0, 0), "32");
-    r = Evaluate(1, 2, 0);
+    r = Evaluate(1, 2, 1);
     EXPECT_EQ(r.K_used, 2);
     EXPECT_EQ(Digits(r.Fs), "0.0404040");
 }

@@ -17,6 +17,14 @@ TEST(FixedField, WritesLikePrintfAndRightAligns) {
     EXPECT_EQ(FixedField(13.5, 6, 0), "    14");
 }
 
+TEST(FixedField, FieldsOfAnyLengthAreWrittenWhole) {
+    EXPECT_EQ(FixedField(1e70, 8, 0),
+              "10000000000000000725314363815292351261583744096465219555182101554790400");
+    EXPECT_EQ(FixedField(-1e60, 12, 7),
+              "-999999999999999949387135297074018866963645011013410073083904.0000000");
+    EXPECT_EQ(FixedField(0.5, 70, 1), std::string(67, ' ') + "0.5");
+}
+
 TEST(FixedField, NonFiniteValuesHaveNoSignOnNan) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();

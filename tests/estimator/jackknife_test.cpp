@@ -8,6 +8,7 @@
 #include "data_tables.h"
 #include "drift_statistic.h"
 #include "fixed_field.h"
+#include "report.h"
 #include "statistic_tables.h"
 
 namespace {
@@ -16,17 +17,9 @@ std::string Digits(double value) {
     return FixedField(value, 0, 7);
 }
 
-// The block as it reaches the report file.
+// The block as the report writes it.
 std::string WrittenBlock(const JackknifeResult& result) {
-    outfile = std::tmpfile();
-    WriteJackknife(result);
-    std::string text(static_cast<std::size_t>(std::ftell(outfile)), '\0');
-    std::rewind(outfile);
-    const std::size_t read = std::fread(text.data(), 1, text.size(), outfile);
-    text.resize(read);
-    std::fclose(outfile);
-    outfile = nullptr;
-    return text;
+    return JackknifeText(result);
 }
 
 TEST(Jackknife, WorkedTwoLocusCaseUnderPlan2) {
@@ -142,9 +135,8 @@ TEST(Jackknife, AgreesWithPlainComputationOnRandomData) {
             std::vector<LocusData> kept = loci;
             kept.erase(kept.begin() + static_cast<long>(out));
             SetInterval(kept, 4, 2);
-            double num, den, S1, S2, span;
-            std::int32_t used;
-            ComputeF(1, n_loci, 1, 2, num, den, S1, S2, span, used, -1);
+            const DriftSums sums = ComputeF(1, n_loci, 1);
+            const double num = sums.num, den = sums.den, S1 = sums.S1, S2 = sums.S2;
             Fs.push_back(num / den);
             const double n = 2.0 / (1.0 / S1 + 1.0 / S2);
             const double numerator = (1.0 - 1.0 / (4.0 * n)) * Fs.back() - 1.0 / n;

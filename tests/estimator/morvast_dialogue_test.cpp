@@ -34,6 +34,16 @@ TEST(MorvastDialogue, PromptsTakeWhiteSpaceSeparatedItems) {
               std::string::npos);
 }
 
+// Answers typed at a terminal arrive line by line and the input does not end after them: each
+// is taken as soon as its line is ended.
+TEST(MorvastDialogue, AnswersAreTakenAsTheirLinesEnd) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", two_locus_data);
+    EXPECT_EQ(RunMorvastAnsweredThroughOpenPipe(dir, {}, "two.txt report.txt\n1\n1000\n"), 0);
+    EXPECT_EQ(ReadFile(dir / "report.txt"),
+              Preamble("two.txt", 1) + worked_interval_plan1 + legend);
+}
+
 TEST(MorvastDialogue, RefusedPlansEndTheRunBeforeAnyFileIsOpened) {
     for (const char* answer : {"3", "0", "-1", "x", "", "  \n", "4294967297", "+"}) {
         TempDir dir;

@@ -1,6 +1,13 @@
 // Every fault of a frequency file, each with its own message on the standard error stream and
 // exit status 1, and the report file left as it was.
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "morvast_run.h"
 
@@ -20,6 +27,18 @@ const std::string header_message = "Invalid infile format or numeric error\n";
 const std::string alleles_message = "Error in indata file (number of alleles)\n";
 const std::string size_message = "Error in infilename (sample size)\n";
 const std::string generation_message = "Error in infilename (generation number)\n";
+
+// The longest text of a number that Morvast reads.
+constexpr std::size_t longest_number = 4096;
+
+// A number's text one character longer than Morvast reads: `value`, padded with zeros that
+// leave the value as it is.
+std::string LongText(const std::string& value) {
+    return value + std::string(longest_number + 1 - value.size(), '0');
+}
+std::string LongInteger(const std::string& value) {
+    return std::string(longest_number + 1 - value.size(), '0') + value;
+}
 
 const Fault faults[] = {
     {"empty file", "", header_message},
@@ -59,6 +78,13 @@ const Fault faults[] = {
     {"generation beyond 32 bits", "1 1\n1\n1 10 L  2147483648\n", generation_message},
     {"name of two words", "1 1\n1\n1 10 Loc A  5\n", generation_message},
     {"file ends in the name", "1 1\n1\n1 10 L", generation_message},
+    {"header number of 4097 characters", LongInteger("2") + " 1\n", header_message},
+    {"K of 4097 characters", "1 1\n" + LongInteger("1") + "\n", alleles_message},
+    {"frequency of 4097 characters", "1 1\n1\n" + LongText("1.") + " 10 L  1\n",
+     "Error in indata file: cannot read allele 1 at locus 1 in sample 1\n"},
+    {"size of 4097 characters", "1 1\n1\n1 " + LongText("10.") + " L  1\n", size_message},
+    {"generation of 4097 characters", "1 1\n1\n1 10 L  " + LongInteger("5") + "\n",
+     generation_message},
 };
 
 TEST(MorvastReaderFailure, EveryFaultHasItsMessage) {
@@ -74,6 +100,49 @@ TEST(MorvastReaderFailure, EveryFaultHasItsMessage) {
             << fault.what;
         EXPECT_EQ(ReadFile(dir / "r.txt"), "Earlier report\n") << fault.what;
     }
+}
+
+// Opens the far end of the named pipe at `path` for writing once its reader has opened it, or
+// gives up after ten seconds; returns the descriptor, or -1.
+int OpenForWriting(const std::filesystem::path& path) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+            return fd;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return -1;
+}
+
+// A frequency without end, through a named pipe: it is refused once its text is longer than
+// the longest accepted, without being held or read on to its end.
+TEST(MorvastReaderFailure, EndlessNumberIsRefusedAfterItsLongestText) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "endless").c_str(), 0600), 0);
+    std::signal(SIGPIPE, SIG_IGN);
+    constexpr std::size_t offered = std::size_t{64} << 20;
+    std::size_t written = 0;
+    std::thread writer([&] {
+        const int fd = OpenForWriting(dir / "endless");
+        const std::string head = "1 1\n1\n0.";
+        const std::string digits(1 << 16, '3');
+        bool open = fd >= 0 && write(fd, head.data(), head.size()) > 0;
+        while (open && written < offered) {
+            const ssize_t n = write(fd, digits.data(), digits.size());
+            open = n > 0 || (n < 0 && errno == EINTR);
+            written += n > 0 ? static_cast<std::size_t>(n) : 0;
+        }
+        close(fd);
+    });
+    const auto run = RunMorvast(dir, {"endless", "r.txt"}, "2\n");
+    writer.join();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error in indata file: cannot read allele 1 at locus 1 in sample 1\n");
+    // What the pipe holds, and a buffer's worth or two that the reader took.
+    EXPECT_LT(written, std::size_t{1} << 20);
 }
 
 TEST(MorvastReaderFailure, DataFileThatCannotBeOpened) {

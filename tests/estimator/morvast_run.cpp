@@ -1,9 +1,61 @@
 #include "morvast_run.h"
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
 testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
                                       const std::string& answers) {
     return testing_support::RunProgram(MORVAST_EXE, args, answers, dir.path());
+}
+
+int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
+                                      const std::vector<std::string>& args,
+                                      const std::string& answers) {
+    std::vector<std::string> argv_text{MORVAST_EXE};
+    argv_text.insert(argv_text.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : argv_text) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    int answer_pipe[2];
+    if (pipe(answer_pipe) != 0) {
+        return -2;
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int out = open("/dev/null", O_WRONLY);
+        if (out < 0 || dup2(answer_pipe[0], 0) < 0 || dup2(out, 1) < 0 ||
+            close(answer_pipe[1]) != 0 || chdir(dir.path().c_str()) != 0) {
+            _exit(127);
+        }
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(answer_pipe[0]);
+    const bool written = write(answer_pipe[1], answers.data(), answers.size()) ==
+                         static_cast<ssize_t>(answers.size());
+    int status = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (written && std::chrono::steady_clock::now() < deadline) {
+        int wait_status = 0;
+        if (waitpid(pid, &wait_status, WNOHANG) == pid) {
+            status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (status == -1) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    close(answer_pipe[1]);
+    return status;
 }
 
 const std::string opening_screen =

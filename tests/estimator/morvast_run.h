@@ -12,6 +12,13 @@ testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
                                       const std::string& answers);
 
+// Runs Morvast in `dir` with `args`, its standard output discarded, writing `answers` into a
+// pipe to its standard input that stays open until the run ends, as a terminal does. Returns the
+// exit status, or -1 when Morvast still waited after ten seconds (it is then stopped).
+int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
+                                      const std::vector<std::string>& args,
+                                      const std::string& answers);
+
 // The opening screen, as the program prints it first on every run.
 extern const std::string opening_screen;
 

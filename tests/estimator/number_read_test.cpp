@@ -1,33 +1,42 @@
 #include "number_read.h"
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
 // A text to read from, as a file; `Rest` gives what a read left unread.
 class Source {
   public:
-    explicit Source(const std::string& text) : file_(std::tmpfile()) {
-        std::fwrite(text.data(), 1, text.size(), file_);
-        std::rewind(file_);
-        in.file = file_;
-    }
+    explicit Source(const std::string& text) : file_(std::tmpfile()), in(Written(file_, text)) {}
     ~Source() { std::fclose(file_); }
     Source(const Source&) = delete;
     Source& operator=(const Source&) = delete;
     std::string Rest() {
         std::string rest;
-        for (int c = GetChar(in); c != EOF; c = GetChar(in)) {
+        for (int c = in.Get(); c != EOF; c = in.Get()) {
             rest.push_back(static_cast<char>(c));
         }
         return rest;
     }
-    TextInput in;
 
   private:
+    static std::FILE* Written(std::FILE* file, const std::string& text) {
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::rewind(file);
+        return file;
+    }
     std::FILE* file_;
+
+  public:
+    TextInput in;
 };
 
 struct IntegerCase {
@@ -100,6 +109,116 @@ TEST(NumberRead, NonNumbersAndOverflowsAreNotReals) {
         Source source(text);
         double value = 0.0;
         EXPECT_FALSE(ReadReal(source.in, value)) << '"' << text << '"';
+    }
+}
+
+TEST(NumberRead, SignsUnderflowsAndDenormalsAsTheCLibraryReadsThem) {
+    const RealCase cases[] = {
+        {"+0.5", 0.5, ""},     {"-1e-999", -0.0, ""},
+        {"1e-400x", 0.0, "x"}, {"4e-320", 4e-320, ""},
+        {"+1e-999", 0.0, ""},  {"1.7976931348623157e308", 1.7976931348623157e308, ""},
+    };
+    for (const auto& c : cases) {
+        Source source(c.text);
+        double value = 99.0;
+        ASSERT_TRUE(ReadReal(source.in, value)) << c.text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(c.value))
+            << c.text;
+        EXPECT_EQ(source.Rest(), c.rest) << c.text;
+    }
+}
+
+// The conversion of the scanned text against the C library's on random decimal texts: short and
+// long mantissas, exponents near both ends of the range, ties of the binary value.
+TEST(NumberRead, RealsRoundAsTheCLibraryRounds) {
+    std::mt19937 random(1022);
+    const auto digits = [&](std::size_t n) {
+        std::string text;
+        for (std::size_t i = 0; i < n; ++i) {
+            text.push_back(static_cast<char>('0' + random() % 10));
+        }
+        return text;
+    };
+    std::vector<std::string> texts;
+    for (int trial = 0; trial < 20000; ++trial) {
+        std::string text = random() % 3 == 0 ? "-" : "";
+        text += digits(1 + random() % (trial % 10 == 0 ? 800 : 20));
+        if (random() % 2 == 0) {
+            text += ".";
+            text += digits(random() % 30);
+        }
+        if (random() % 2 == 0) {
+            text += "e";
+            text += std::to_string(static_cast<int>(random() % 700) - 350);
+        }
+        if (trial % 7 == 0) {
+            // Halfway between two doubles, and just beyond: the digits of one double, then a 5
+            // where the next digit of the exact value would be.
+            char shortest[40];
+            std::snprintf(shortest, sizeof shortest, "%.16e", 1.0 + (random() % 1000000) / 7.0);
+            text = shortest;
+            text.insert(text.find('e'), trial % 2 == 0 ? "5" : "50000000000000000000001");
+        }
+        texts.push_back(text);
+    }
+    std::string all;
+    for (const std::string& text : texts) {
+        all += text + " ";
+    }
+    Source source(all);
+    for (const std::string& text : texts) {
+        double value = 0.0;
+        const double expected = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(ReadReal(source.in, value), std::isfinite(expected)) << text;
+        if (std::isfinite(expected)) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(expected))
+                << text;
+        }
+    }
+}
+
+TEST(NumberRead, NumberTextsLongerThan4096CharactersAreRefused) {
+    const std::string zeros(4094, '0');
+    const std::string reals[] = {std::string("0.") + zeros,
+                                 std::string("+.") + zeros.substr(1) + "1",
+                                 std::string("1.") + zeros.substr(2) + "e1"};
+    for (const std::string& text : reals) {
+        ASSERT_EQ(text.size(), MaxNumberLength);
+        double value = 99.0;
+        Source fits(text + " x");
+        EXPECT_TRUE(ReadReal(fits.in, value)) << text.substr(0, 5);
+        EXPECT_EQ(fits.Rest(), " x");
+        Source longer(text + "0 x");
+        EXPECT_FALSE(ReadReal(longer.in, value)) << text.substr(0, 5);
+    }
+    std::int32_t value = 99;
+    Source octal(zeros + "17 x");
+    EXPECT_TRUE(ReadInteger(octal.in, value));
+    EXPECT_EQ(value, 15);
+    EXPECT_EQ(octal.Rest(), " x");
+    for (const std::string& text :
+         {zeros + "017", std::string("-0x") + zeros + "1", std::string("1") + zeros + "00"}) {
+        Source longer(text);
+        EXPECT_FALSE(ReadInteger(longer.in, value)) << text.substr(0, 5);
+    }
+}
+
+// Numbers, items and line ends that the end of the reader's buffer cuts in two are read whole.
+TEST(NumberRead, ReadsAcrossTheBufferEnd) {
+    for (std::size_t before_end = 0; before_end < 30; ++before_end) {
+        const std::string padding(TextBufferSize - before_end, ' ');
+        Source source(padding + "-0.125e+1 0x7fffffff name\r\n7");
+        double real = 0.0;
+        std::int32_t integer = 0;
+        std::string item;
+        ASSERT_TRUE(ReadReal(source.in, real)) << before_end;
+        EXPECT_EQ(real, -1.25) << before_end;
+        ASSERT_TRUE(ReadInteger(source.in, integer)) << before_end;
+        EXPECT_EQ(integer, 2147483647) << before_end;
+        ReadItem(source.in, item);
+        EXPECT_EQ(item, "name") << before_end;
+        EXPECT_EQ(GetLineChar(source.in), '\n') << before_end;
+        EXPECT_EQ(source.Rest(), "7") << before_end;
     }
 }
 
