@@ -1,13 +1,12 @@
 #include "command_line.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "messages.h"
 #include "project_version.h"
+#include "run_end.h"
 #include "run_state.h"
 
 namespace {
@@ -15,13 +14,11 @@ namespace {
 constexpr int UsageStatus = 2;
 
 [[noreturn]] void UsageError(const std::string& fault) {
-    std::fprintf(stderr, "%s\n%s\n", fault.c_str(), TextOf(Msg::Usage));
-    std::exit(UsageStatus);
+    EndRun("", fault + "\n" + TextOf(Msg::Usage) + "\n", UsageStatus);
 }
 
 [[noreturn]] void Answer(const std::string& text) {
-    std::printf("%s\n", text.c_str());
-    std::exit(0);
+    EndRun(text + "\n", "", 0);
 }
 
 std::optional<std::int32_t> ListNumber(std::string_view item) {

@@ -5,10 +5,12 @@
 
 #include "messages.h"
 
+std::string ScreenClearing() {
+    return isatty(fileno(stdout)) != 0 ? "\x1b[H\x1b[2J" : "";
+}
+
 void ClearScreen() {
-    if (isatty(fileno(stdout)) != 0) {
-        std::fputs("\x1b[H\x1b[2J", stdout);
-    }
+    std::fputs(ScreenClearing().c_str(), stdout);
 }
 
 void PrintEmptyLines(int count) {

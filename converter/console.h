@@ -8,6 +8,8 @@
 // Cursor to the top left corner and screen erased, when standard output is a terminal;
 // nothing otherwise, so that piped output holds only the text.
 void ClearScreen();
+// The text that ClearScreen writes: the two escape sequences, or nothing.
+std::string ScreenClearing();
 
 void PrintEmptyLines(int count);
 

@@ -1,11 +1,10 @@
 #include "data_messages.h"
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 #include "console.h"
 #include "messages.h"
+#include "run_end.h"
 #include "run_state.h"
 #include "text_file.h"
 
@@ -13,18 +12,19 @@ namespace {
 
 constexpr int Refused = 1;
 
-// Prints the refusal `shown` on standard output and `hint` on standard error, and ends the run.
+// Ends the run with the refusal `shown` on standard output, after `before`, and `hint` on
+// standard error.
 [[noreturn]] void Refuse(Msg shown, std::initializer_list<std::string_view> shown_values,
-                         const std::string& hint) {
-    std::printf("%s\n", Filled(shown, shown_values).c_str());
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", hint.c_str());
-    std::exit(Refused);
+                         const std::string& hint, const std::string& before = "") {
+    EndRun(before + Filled(shown, shown_values) + "\n", hint + "\n", Refused);
 }
 
-[[noreturn]] void Refuse(Msg shown, const std::string& hint) {
-    Refuse(shown, {}, hint);
+[[noreturn]] void Refuse(Msg shown, const std::string& hint, const std::string& before = "") {
+    Refuse(shown, {}, hint, before);
 }
+
+// The 16 empty lines that stand before the messages of a file read differently at some locus.
+const std::string SixteenEmptyLines(16, '\n');
 
 std::string Number(std::int64_t value) {
     return std::to_string(value);
@@ -56,9 +56,7 @@ void GenerationsDiffer(int locus, int counted, const std::optional<std::uint64_t
                             {Number(locus), Name(locus), Number(counted), Number(n_gen)})
                    : Filled(Msg::GenerationsDifferNoLine,
                             {in_name, Number(counted), Number(locus), Name(locus), Number(n_gen)});
-    ClearScreen();
-    PrintEmptyLines(16);
-    Refuse(Msg::GenerationsDiffer, hint);
+    Refuse(Msg::GenerationsDiffer, hint, ScreenClearing() + SixteenEmptyLines);
 }
 
 void IndividualsDiffer(int locus, const std::optional<std::uint64_t>& short_line) {
@@ -70,15 +68,13 @@ void IndividualsDiffer(int locus, const std::optional<std::uint64_t>& short_line
                                           {Number(locus), Name(locus), counted, first})
                                  : Filled(Msg::IndividualsDifferNoLine,
                                           {in_name, counted, Number(locus), Name(locus), first});
-    PrintEmptyLines(16);
-    Refuse(Msg::IndividualsDiffer, hint);
+    Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
 void ShortLine(int locus, std::uint64_t line_at) {
     const std::string hint =
         AtLine(Msg::ShortLine, line_at, {Number(locus), Name(locus), Number(2 * code_digits)});
-    PrintEmptyLines(16);
-    Refuse(Msg::IndividualsDiffer, hint);
+    Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
 void NoMarkerAfterNames() {

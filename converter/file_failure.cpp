@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "messages.h"
+#include "run_end.h"
 
 namespace {
 
@@ -66,17 +66,17 @@ int ErrorNumberOf(int system_error) {
 void FileFailure(FileOp op, int error_number, const std::string& explanation) {
     const auto step = static_cast<std::uint32_t>(current_step);
     const std::string where = Hex(step + static_cast<std::uint32_t>(op));
-    std::fflush(stdout);
-    std::printf(
-        "%s\n%s\n%s\n\n", Filled(Msg::RuntimeError, {std::to_string(error_number), where}).c_str(),
-        Filled(Msg::TraceLine, {where}).c_str(), Filled(Msg::TraceLine, {Hex(step)}).c_str());
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", explanation.c_str());
-    std::exit(error_number);
+    EndRun(Filled(Msg::RuntimeError, {std::to_string(error_number), where}) + "\n" +
+               Filled(Msg::TraceLine, {where}) + "\n" + Filled(Msg::TraceLine, {Hex(step)}) +
+               "\n\n",
+           explanation + "\n", error_number);
 }
 
 void SystemFailure(FileOp op, int fallback, const std::string& name) {
-    const int system_error = errno;
+    SystemFailure(op, fallback, name, errno);
+}
+
+void SystemFailure(FileOp op, int fallback, const std::string& name, int system_error) {
     const std::string reason =
         system_error > 0 ? std::strerror(system_error) : "the system gave no reason";
     FileFailure(op, system_error > 0 ? ErrorNumberOf(system_error) : fallback,

@@ -53,9 +53,14 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "The input file has the name of a file this program writes; rename it."},
     {Msg::GenerationListDiffers, "GenerationListDiffers",
      "The GenePop file has {generations} generations; --generations gives {numbers}."},
+    {Msg::AnotherConversion, "AnotherConversion", "Another conversion is running in this folder."},
 
     {Msg::FileOperationFailed, "FileOperationFailed",
      "Pelkin: cannot {operation} \"{file}\": {reason}"},
+    {Msg::NotARegularFile, "NotARegularFile",
+     "Pelkin: cannot open \"{file}\": it is a device, a pipe or a socket, not a regular file, "
+     "and a GenePop file is read from its start once for every locus; give the name of a file "
+     "saved on disk"},
     {Msg::NoFileName, "NoFileName",
      "Pelkin: no file name was given; type the GenePop file's name at the prompt, or give it "
      "on the command line"},
@@ -112,6 +117,9 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
     {Msg::GenerationListDiffersHint, "GenerationListDiffersHint",
      "Pelkin: \"{file}\" has {generations} samples, and --generations gives {numbers} "
      "numbers; give one generation number per sample, in the order of the samples"},
+    {Msg::AnotherConversionHint, "AnotherConversionHint",
+     "Pelkin: another Pelkin is converting in this working folder, and two runs in one folder "
+     "would mix their count files; wait until it has ended, or run this one in another folder"},
 
     {Msg::ReadAsThreeDigit, "ReadAsThreeDigit",
      "Pelkin: \"{file}\" is read as a three-digit GenePop file (six-digit genotypes, as on "
@@ -123,6 +131,9 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
     {Msg::UntypedLocus, "UntypedLocus",
      "Pelkin: locus {locus} ({name}) has no typed copy in any generation, and Morvast refuses "
      "such a locus; remove it from \"{file}\""},
+    {Msg::FolderNotLockedNotice, "FolderNotLockedNotice",
+     "Pelkin: the working folder cannot be locked ({reason}), so another Pelkin started in it "
+     "now would not be stopped; run one conversion at a time in this folder"},
 
     {Msg::UnknownOption, "UnknownOption", "Pelkin: unknown option \"{argument}\""},
     {Msg::OptionAfterFile, "OptionAfterFile",

@@ -1,5 +1,6 @@
 // Every text that Pelkin prints, in one table: the introduction and the prompt, the usage and
-// version texts, the file-failure report, the refusals of a GenePop file on standard output,
+// version texts, the file-failure report, the refusals of a GenePop file and of a second run in
+// one folder on standard output,
 // and the lines on standard error that say what is wrong and what to change. A text may hold
 // fields written as a name in braces ("{locus}"); Filled puts the values in, in the order in
 // which the fields stand.
@@ -33,8 +34,11 @@ enum class Msg : std::size_t {
     TooManyAlleles,
     InputWouldBeOverwritten,
     GenerationListDiffers,
+    // Standard output: the refusal of a second run in a folder where one is converting.
+    AnotherConversion,
     // Standard error: what failed, and what to change.
     FileOperationFailed,
+    NotARegularFile,
     NoFileName,
     GenerationNumberUnread,
     CountFileChanged,
@@ -52,10 +56,12 @@ enum class Msg : std::size_t {
     TooManyAllelesHint,
     InputWouldBeOverwrittenHint,
     GenerationListDiffersHint,
+    AnotherConversionHint,
     // Standard error: notices of a run that succeeds.
     ReadAsThreeDigit,
     UntypedGeneration,
     UntypedLocus,
+    FolderNotLockedNotice,
     // Standard error: a command line that is not understood, before the usage text.
     UnknownOption,
     OptionAfterFile,

@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "file_failure.h"
+#include "messages.h"
 #include "number_text.h"
 
 namespace {
@@ -21,19 +23,65 @@ std::size_t LineEndIn(std::string_view text) {
     return ret == nullptr ? before : static_cast<std::size_t>(ret - text.data());
 }
 
+// True for a regular file. For a folder errno is set to EISDIR; for anything else (a device, a
+// pipe, a socket) `other_kind` is set.
+bool IsRegular(const struct stat& info, bool& other_kind) {
+    if (S_ISREG(info.st_mode)) {
+        return true;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        errno = EISDIR;
+    } else {
+        other_kind = true;
+    }
+    return false;
+}
+
+// Closes `fd` without disturbing errno, which tells why it is given up.
+void GiveUp(int fd) {
+    const int reason = errno;
+    close(fd);
+    errno = reason;
+}
+
 } // namespace
+
+std::FILE* OpenRegular(const std::string& name, bool& other_kind) {
+    other_kind = false;
+    // Asked before opening, so that a device is never opened; asked again of the file opened,
+    // and opened without waiting for a writer, so that a name that became a pipe in between
+    // neither blocks the run nor is read.
+    struct stat info {};
+    if (stat(name.c_str(), &info) != 0 || !IsRegular(info, other_kind)) {
+        return nullptr;
+    }
+    const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    if (fstat(fd, &info) != 0 || !IsRegular(info, other_kind)) {
+        GiveUp(fd);
+        return nullptr;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    std::FILE* file =
+        flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ? nullptr : fdopen(fd, "rb");
+    if (file == nullptr) {
+        GiveUp(fd);
+    }
+    return file;
+}
 
 void OpenText(TextFile& text, const std::string& name) {
     text.name_ = name;
     errno = 0;
-    text.file_ = std::fopen(name.c_str(), "rb");
+    bool other_kind = false;
+    text.file_ = OpenRegular(name, other_kind);
+    if (other_kind) {
+        FileFailure(FileOp::Open, AccessDenied, Filled(Msg::NotARegularFile, {name}));
+    }
     if (text.file_ == nullptr) {
         SystemFailure(FileOp::Open, NoSuchFile, name);
-    }
-    std::error_code ignored;
-    if (std::filesystem::is_directory(name, ignored)) {
-        errno = EISDIR;
-        SystemFailure(FileOp::Open, ErrorNumberOf(EISDIR), name);
     }
     // Our own buffer is the only one: the system reads straight into it.
     std::setvbuf(text.file_, nullptr, _IONBF, 0);
@@ -41,6 +89,13 @@ void OpenText(TextFile& text, const std::string& name) {
     text.end_ = 0;
     text.start_ = 0;
     text.drained_ = false;
+}
+
+void AbandonText(TextFile& text) {
+    if (text.file_ != nullptr) {
+        std::fclose(text.file_);
+        text.file_ = nullptr;
+    }
 }
 
 void CloseText(TextFile& text) {
@@ -128,7 +183,8 @@ std::optional<std::int32_t> ReadInteger(TextFile& text) {
 }
 
 LinePlace PlaceOf(const std::string& name, std::uint64_t offset) {
-    std::FILE* file = std::fopen(name.c_str(), "rb");
+    bool other_kind = false;
+    std::FILE* file = OpenRegular(name, other_kind);
     if (file == nullptr) {
         return {};
     }

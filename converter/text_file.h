@@ -27,6 +27,7 @@ constexpr std::size_t WholeLine = static_cast<std::size_t>(-1);
 class TextFile {
     friend void OpenText(TextFile& text, const std::string& name);
     friend void CloseText(TextFile& text);
+    friend void AbandonText(TextFile& text);
     friend int NextChar(TextFile& text);
     friend int PeekChar(TextFile& text);
     friend std::string_view Buffered(TextFile& text);
@@ -46,9 +47,17 @@ class TextFile {
     bool drained_ = false;    // the system has no more characters to give
 };
 
-// Opens the file of that name for reading from its start; a folder fails as access denied.
+// Opens the file of that name for reading, when it is a regular file: no read of it is made,
+// and nothing waits on it, before its type is known. Returns the file, or nullptr with errno
+// set (EISDIR for a folder) or, for a device, a pipe or a socket, with `other_kind` set.
+std::FILE* OpenRegular(const std::string& name, bool& other_kind);
+
+// Opens the file of that name for reading from its start. A folder fails as access denied, with
+// the system's reason; a device, a pipe or a socket too, with a reason of its own.
 void OpenText(TextFile& text, const std::string& name);
 void CloseText(TextFile& text);
+// Closes the file, if open, without testing the close: for a run that has ended already.
+void AbandonText(TextFile& text);
 
 // The next character as 0..255, or EndOfText.
 inline int NextChar(TextFile& text) {

@@ -1,8 +1,29 @@
 #include "text_out.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 
 #include "file_failure.h"
+
+namespace {
+
+// Removes the incomplete file `name`, unless it is something other than a regular file (a link
+// or a device put there by the user, which the run wrote through).
+void RemoveIncomplete(const std::string& name) {
+    struct stat info {};
+    if (lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        std::remove(name.c_str());
+    }
+}
+
+} // namespace
+
+OutText::~OutText() {
+    if (file != nullptr) {
+        std::fclose(file);
+        RemoveIncomplete(name);
+    }
+}
 
 void CreateText(OutText& out, const std::string& name) {
     out.name = name;
@@ -21,15 +42,17 @@ void WriteText(OutText& out, std::string_view text) {
 }
 
 void CloseOutText(OutText& out) {
+    errno = 0;
+    if (std::fflush(out.file) != 0) {
+        SystemFailure(FileOp::Write, ReadWriteFault, out.name);
+    }
     std::FILE* file = out.file;
     out.file = nullptr;
     errno = 0;
-    if (std::fflush(file) != 0) {
-        SystemFailure(FileOp::Write, ReadWriteFault, out.name);
-    }
-    errno = 0;
     if (std::fclose(file) != 0) {
-        SystemFailure(FileOp::Close, ReadWriteFault, out.name);
+        const int system_error = errno;
+        RemoveIncomplete(out.name);
+        SystemFailure(FileOp::Close, ReadWriteFault, out.name, system_error);
     }
 }
 

@@ -6,7 +6,15 @@
 #include <string>
 #include <string_view>
 
+// A file being written. One still open when it goes, because the run ended before it was
+// closed (a write that failed, a count file that could not be read back), is closed and, when
+// it is a regular file, removed: no incomplete file is left under a name the run writes.
 struct OutText {
+    OutText() = default;
+    OutText(const OutText&) = delete;
+    OutText& operator=(const OutText&) = delete;
+    ~OutText();
+
     std::FILE* file = nullptr;
     std::string name;
 };

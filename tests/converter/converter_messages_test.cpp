@@ -95,16 +95,12 @@ TEST(ConverterGenerationList, AnythingElseIsNoListAndSetsNothing) {
 
 // ---- Refusals without a line at fault ----
 
-// Runs `refuse` in a child process whose standard error goes to a file; returns that file.
-template <class Refusal> std::string StandardErrorOf(CountingDir& dir, Refusal refuse) {
-    EXPECT_EXIT(
-        {
-            std::freopen("out", "w", stdout);
-            std::freopen("err", "w", stderr);
-            refuse();
-        },
-        testing::ExitedWithCode(1), "");
-    return dir.Read("err");
+// The line on standard error of the refusal `refuse` makes; `shown` gets its standard output.
+template <class Refusal> std::string StandardErrorOf(Refusal refuse, std::string& shown) {
+    const RunEnd end = EndOf(refuse);
+    EXPECT_EQ(end.status, 1);
+    shown = end.shown;
+    return end.hint;
 }
 
 TEST(ConverterMessages, CountsThatDifferWithoutAShortLineAreToldWithoutALine) {
@@ -115,15 +111,16 @@ TEST(ConverterMessages, CountsThatDifferWithoutAShortLineAreToldWithoutALine) {
     n_gen = 2;
     copies_first = 8;
     copies = 6;
-    EXPECT_EQ(StandardErrorOf(dir, [] { GenerationsDiffer(2, 1, std::nullopt); }),
+    std::string shown;
+    EXPECT_EQ(StandardErrorOf([] { GenerationsDiffer(2, 1, std::nullopt); }, shown),
               "Pelkin: \"data.gen\": 1 samples were counted at locus 2 (B) against 2 at locus 1; "
               "give every individual line its comma and one genotype per locus\n");
-    EXPECT_EQ(StandardErrorOf(dir, [] { IndividualsDiffer(2, std::nullopt); }),
+    EXPECT_EQ(StandardErrorOf([] { IndividualsDiffer(2, std::nullopt); }, shown),
               "Pelkin: \"data.gen\": 3 individuals were counted at locus 2 (B) against 4 at "
               "locus 1; give every individual line its comma and one genotype per locus\n");
-    EXPECT_EQ(dir.Read("out"), std::string(16, '\n').append(
-                                   "Check the data file! There seems to be different numbers of\n"
-                                   "individuals at different loci.\n"));
+    EXPECT_EQ(shown, std::string(16, '\n').append(
+                         "Check the data file! There seems to be different numbers of\n"
+                         "individuals at different loci.\n"));
 }
 
 } // namespace

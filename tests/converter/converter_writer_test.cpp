@@ -143,21 +143,13 @@ TEST(ConverterWriterTotals, TotalBeyond32BitsInAChangedCountFileIsError106) {
     CountingDir dir;
     WriteFromChangedCountFile(" 2147483646    1");
     EXPECT_EQ(dir.Read("pelkin.out"), "1 1 T\n2  \n1.0000 0.0000 2147483647 L  1\n");
-    // The failure ends the process: it is run in a child, whose report goes to a file.
-    EXPECT_EXIT(
-        {
-            std::freopen("report", "w", stdout);
-            WriteFromChangedCountFile(" 2147483647    1");
-        },
-        testing::ExitedWithCode(106), "");
-    EXPECT_EQ(dir.Read("report"), "Runtime error 106 at $00404060\n  $00404060\n  $00404000\n\n");
-    EXPECT_EXIT(
-        {
-            std::freopen("report", "w", stdout);
-            WriteFromChangedCountFile(" -2147483648   -1");
-        },
-        testing::ExitedWithCode(106), "");
-    EXPECT_EQ(dir.Read("report"), "Runtime error 106 at $00404060\n  $00404060\n  $00404000\n\n");
+    // The failure ends the run, and the frequency file it could not finish is removed.
+    for (const std::string counts : {" 2147483647    1", " -2147483648   -1"}) {
+        const RunEnd end = EndOf([&] { WriteFromChangedCountFile(counts); });
+        EXPECT_EQ(end.status, 106);
+        EXPECT_EQ(end.shown, "Runtime error 106 at $00404060\n  $00404060\n  $00404000\n\n");
+        EXPECT_FALSE(dir.Exists("pelkin.out"));
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "program_run.h"
+#include "run_end.h"
 
 class CountingDir {
   public:
@@ -23,3 +24,13 @@ class CountingDir {
     testing_support::TempDir dir_;
     std::filesystem::path previous_;
 };
+
+// How `step` ends the run: the end it throws. A step that returns gives an end of status -1.
+template <class Step> RunEnd EndOf(Step step) {
+    try {
+        step();
+    } catch (const RunEnd& end) {
+        return end;
+    }
+    return RunEnd{"", "", -1};
+}
