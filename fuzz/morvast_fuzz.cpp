@@ -8,14 +8,16 @@
 //             name is a folder; any other value: neither.
 // The rest, up to its first NUL byte, is the frequency file, and what follows the NUL is the
 // answers (after the two file names, under bits 0-1 of 0). Each run must end with status 0 or
-// 1 and leave the report file either as it was (a failed run; no file when there was none) or
-// with one whole report appended (a run that finished); anything else aborts.
+// 1, leave no file open, and leave the report file either as it was (a failed run; no file when
+// there was none) or with one whole report appended (a run that finished); anything else aborts.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sanitizer/common_interface_defs.h>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -39,7 +41,8 @@ struct Setting {
 };
 
 Setting SettingOf(std::uint8_t mode) {
-    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, mode >> 4};
+    const int special = mode >> 4;
+    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, special <= data_is_folder ? special : none};
 }
 
 const std::string earlier_text = "An earlier report\n";
@@ -85,9 +88,16 @@ void SetStandardInput(std::string_view answers) {
     close(fd);
 }
 
+// How many files the process holds open.
+std::ptrdiff_t OpenDescriptors() {
+    return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{});
+}
+
+// Aborts, saying why on the sanitizers' report stream (the fuzzer may have closed the standard
+// error stream of the runs).
 void Check(bool holds, const char* what) {
     if (!holds) {
-        std::fprintf(stderr, "morvast_fuzz: %s\n", what);
+        __sanitizer_report_error_summary(what);
         std::abort();
     }
 }
@@ -143,7 +153,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     argv.push_back(nullptr);
     ResetRun();
+    const std::ptrdiff_t open_before = OpenDescriptors();
     const int status = MorvastMain(static_cast<int>(args.size()), argv.data());
+    Check(OpenDescriptors() == open_before, "the run left a file open");
 
     Check(status == 0 || status == 1, "the run ended with a status other than 0 or 1");
     if (setting.special == report_is_folder) {
