@@ -1,12 +1,14 @@
-// Pelkin: converts a two-digit GenePop file, whose "populations" are the generations sampled,
-// into the allele-frequency file "pelkin.out" that the estimator reads.
+// Pelkin: converts a GenePop file (two- or three-digit), whose "populations" are the
+// generations sampled, into the allele-frequency file "pelkin.out" that the estimator reads.
+#include "command_line.h"
 #include "console.h"
 #include "count_file.h"
 #include "frequency_writer.h"
 #include "genepop_reader.h"
 #include "locus_passes.h"
 
-int main() {
+int main(int argc, char** argv) {
+    ReadCommandLine(argc, argv);
     ShowIntro();
     OpenGenePop();
     CountAlleles();

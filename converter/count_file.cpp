@@ -27,15 +27,21 @@ std::string CountField(int count) {
 } // namespace
 
 void WriteCountFile(int locus) {
+    // The listed codes, found once: the codes other than 0 that occur at the locus.
+    std::array<std::int16_t, NumCodes> listed{};
+    std::size_t n_listed = 0;
+    for (int code = 1; code < NumCodes; ++code) {
+        if (allele_total[code] > 0) {
+            listed[n_listed++] = static_cast<std::int16_t>(code);
+        }
+    }
     OutText out;
     CreateText(out, CountFileName(locus));
     WriteText(out, "  " + std::to_string(n_gen) + "  " + std::to_string(n_allele[locus]) + "\n");
     for (int g = 1; g <= n_gen; ++g) {
         std::string line;
-        for (int code = 1; code < NumCodes; ++code) {
-            if (allele_total[code] > 0) {
-                line += CountField(tally[g][code]);
-            }
+        for (std::size_t i = 0; i < n_listed; ++i) {
+            line += CountField(tally[g][listed[i]]);
         }
         line += '\n';
         WriteText(out, line);

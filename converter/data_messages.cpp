@@ -1,56 +1,126 @@
 #include "data_messages.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "console.h"
+#include "messages.h"
+#include "run_state.h"
+#include "text_file.h"
 
 namespace {
 
 constexpr int Refused = 1;
 
-[[noreturn]] void Refuse(const std::string& message) {
-    std::printf("%s\n", message.c_str());
+// Prints the refusal `shown` on standard output and `hint` on standard error, and ends the run.
+[[noreturn]] void Refuse(Msg shown, std::initializer_list<std::string_view> shown_values,
+                         const std::string& hint) {
+    std::printf("%s\n", Filled(shown, shown_values).c_str());
     std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", hint.c_str());
     std::exit(Refused);
+}
+
+[[noreturn]] void Refuse(Msg shown, const std::string& hint) {
+    Refuse(shown, {}, hint);
+}
+
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
+}
+
+// The messages' fields for a locus: its number and its name.
+std::string Name(int locus) {
+    return loc_name[locus];
+}
+
+// A hint for the line at `line_at`: its fields (file, line number, first characters) come
+// first, then `rest`.
+std::string AtLine(Msg hint, std::uint64_t line_at, std::initializer_list<std::string> rest) {
+    const LinePlace place = PlaceOf(in_name, line_at);
+    const std::string number = Number(static_cast<std::int64_t>(place.number));
+    std::array<std::string_view, 8> values{in_name, number, place.start};
+    std::size_t count = 3;
+    for (const std::string& value : rest) {
+        values.at(count++) = value;
+    }
+    return Filled(hint, std::span<const std::string_view>(values.data(), count));
 }
 
 } // namespace
 
-void GenerationsDiffer() {
+void GenerationsDiffer(int locus, int counted, const std::optional<std::uint64_t>& short_line) {
+    const std::string hint =
+        short_line ? AtLine(Msg::GenerationsDifferAtLine, *short_line,
+                            {Number(locus), Name(locus), Number(counted), Number(n_gen)})
+                   : Filled(Msg::GenerationsDifferNoLine,
+                            {in_name, Number(counted), Number(locus), Name(locus), Number(n_gen)});
     ClearScreen();
     PrintEmptyLines(16);
-    std::printf("Check the data file! There seems to different numbers of\n");
-    Refuse("populations at different loci.");
+    Refuse(Msg::GenerationsDiffer, hint);
 }
 
-void IndividualsDiffer() {
+void IndividualsDiffer(int locus, const std::optional<std::uint64_t>& short_line) {
+    // Every individual line gives two copies, missing ones included.
+    const std::string counted = Number(copies / 2);
+    const std::string first = Number(copies_first / 2);
+    const std::string hint = short_line
+                                 ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
+                                          {Number(locus), Name(locus), counted, first})
+                                 : Filled(Msg::IndividualsDifferNoLine,
+                                          {in_name, counted, Number(locus), Name(locus), first});
     PrintEmptyLines(16);
-    std::printf("Check the data file! There seems to be different numbers of\n");
-    Refuse("individuals at different loci.");
+    Refuse(Msg::IndividualsDiffer, hint);
+}
+
+void ShortLine(int locus, std::uint64_t line_at) {
+    const std::string hint =
+        AtLine(Msg::ShortLine, line_at, {Number(locus), Name(locus), Number(2 * code_digits)});
+    PrintEmptyLines(16);
+    Refuse(Msg::IndividualsDiffer, hint);
 }
 
 void NoMarkerAfterNames() {
-    Refuse("No line POP, Pop or pop ends the locus names.");
+    Refuse(Msg::NoMarkerAfterNames, Filled(Msg::NoMarkerAfterNamesHint, {in_name}));
 }
 
-void TooManyLoci() {
-    Refuse("Too many loci (at most 100).");
+void TooManyLoci(std::uint64_t line_at) {
+    Refuse(Msg::TooManyLoci, AtLine(Msg::TooManyLociAtLine, line_at, {}));
 }
 
-void TooManyGenerations() {
-    Refuse("Too many generations (at most 50).");
+void TooManyGenerations(std::uint64_t line_at) {
+    Refuse(Msg::TooManyGenerations, AtLine(Msg::TooManyGenerationsAtLine, line_at, {}));
 }
 
-void NegativeCode(int locus) {
-    Refuse("Negative allele code at locus " + std::to_string(locus) + ".");
+void NegativeCode(int locus, std::uint64_t line_at) {
+    Refuse(Msg::NegativeCode, {Number(locus)},
+           AtLine(Msg::NegativeCodeAtLine, line_at, {Number(locus), Name(locus)}));
 }
 
-void TooManyCopies(int locus) {
-    Refuse("Too many gene copies at locus " + std::to_string(locus) + " (at most 32767).");
+void TooManyCopiesOfAnAllele(int locus, std::uint64_t line_at) {
+    Refuse(Msg::TooManyCopies, {Number(locus)},
+           AtLine(Msg::TooManyCopiesOfAnAllele, line_at, {Number(locus), Name(locus)}));
 }
 
-void InputWouldBeOverwritten() {
-    Refuse("The input file has the name of a file this program writes; rename it.");
+void TooManyCopiesAtLocus(int locus) {
+    Refuse(Msg::TooManyCopies, {Number(locus)},
+           Filled(Msg::TooManyCopiesAtLocus, {in_name, Number(locus), Name(locus)}));
+}
+
+void TooManyAlleles(int locus, int alleles) {
+    Refuse(Msg::TooManyAlleles, {Number(locus)},
+           Filled(Msg::TooManyAllelesHint, {in_name, Number(alleles), Number(locus), Name(locus)}));
+}
+
+void InputWouldBeOverwritten(const std::string& written) {
+    Refuse(Msg::InputWouldBeOverwritten,
+           Filled(Msg::InputWouldBeOverwrittenHint, {in_name, written}));
+}
+
+void GenerationListDiffers() {
+    const std::string generations = Number(n_gen);
+    const std::string numbers = Number(n_given_gen);
+    Refuse(Msg::GenerationListDiffers, {generations, numbers},
+           Filled(Msg::GenerationListDiffersHint, {in_name, generations, numbers}));
 }

@@ -3,10 +3,38 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include "messages.h"
 
 namespace {
 
 Step current_step = Step::OpenGenePop;
+
+std::string Hex(std::uint32_t value) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%08X", static_cast<unsigned>(value));
+    return digits;
+}
+
+const char* VerbOf(FileOp op) {
+    switch (op) {
+    case FileOp::Open:
+        return "open";
+    case FileOp::Read:
+    case FileOp::ReadNumber:
+        return "read";
+    case FileOp::Close:
+        return "close";
+    case FileOp::Create:
+        return "create";
+    case FileOp::Write:
+        return "write";
+    case FileOp::Erase:
+        return "erase";
+    }
+    return "use";
+}
 
 } // namespace
 
@@ -35,18 +63,22 @@ int ErrorNumberOf(int system_error) {
     }
 }
 
-void FileFailure(FileOp op, int error_number) {
+void FileFailure(FileOp op, int error_number, const std::string& explanation) {
     const auto step = static_cast<std::uint32_t>(current_step);
-    const std::uint32_t where = step + static_cast<std::uint32_t>(op);
+    const std::string where = Hex(step + static_cast<std::uint32_t>(op));
     std::fflush(stdout);
-    std::printf("Runtime error %d at $%08X\n  $%08X\n  $%08X\n\n", error_number,
-                static_cast<unsigned>(where), static_cast<unsigned>(where),
-                static_cast<unsigned>(step));
+    std::printf(
+        "%s\n%s\n%s\n\n", Filled(Msg::RuntimeError, {std::to_string(error_number), where}).c_str(),
+        Filled(Msg::TraceLine, {where}).c_str(), Filled(Msg::TraceLine, {Hex(step)}).c_str());
     std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", explanation.c_str());
     std::exit(error_number);
 }
 
-void SystemFailure(FileOp op, int fallback) {
+void SystemFailure(FileOp op, int fallback, const std::string& name) {
     const int system_error = errno;
-    FileFailure(op, system_error > 0 ? ErrorNumberOf(system_error) : fallback);
+    const std::string reason =
+        system_error > 0 ? std::strerror(system_error) : "the system gave no reason";
+    FileFailure(op, system_error > 0 ? ErrorNumberOf(system_error) : fallback,
+                Filled(Msg::FileOperationFailed, {VerbOf(op), name, reason}));
 }

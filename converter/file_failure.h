@@ -1,9 +1,11 @@
 // The file-failure report: the one way out of the run when a file operation fails. It prints
 // "Runtime error N at $XXXXXXXX", one trace line for the failing operation and one for the step
-// that called it, and an empty line on standard output, and exits with the error number N.
+// that called it, and an empty line on standard output, then one line on standard error that
+// says in plain words what failed, and exits with the error number N.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The steps of the run, by the code location they are reported at.
 enum class Step : std::uint32_t {
@@ -36,7 +38,10 @@ void EnterStep(Step step);
 // The report's error number for a system error code (errno).
 int ErrorNumberOf(int system_error);
 
-[[noreturn]] void FileFailure(FileOp op, int error_number);
+// Ends the run with the report of error `error_number` and `explanation` on standard error.
+[[noreturn]] void FileFailure(FileOp op, int error_number, const std::string& explanation);
 
-// A failure the system reported through errno; `fallback` is used when errno holds nothing.
-[[noreturn]] void SystemFailure(FileOp op, int fallback);
+// A failure of `op` on the file `name` that the system reported through errno; `fallback` is
+// the error number when errno holds nothing. Standard error names the operation, the file and
+// the system's reason.
+[[noreturn]] void SystemFailure(FileOp op, int fallback, const std::string& name);

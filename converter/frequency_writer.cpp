@@ -4,13 +4,30 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <span>
 
 #include "count_file.h"
 #include "file_failure.h"
+#include "messages.h"
+#include "notices.h"
 #include "run_state.h"
 #include "text_out.h"
 
 namespace {
+
+// A count file that does not read back as this run wrote it was changed under the run.
+[[noreturn]] void CountFileChanged(int locus) {
+    FileFailure(FileOp::ReadNumber, NotANumber,
+                Filled(Msg::CountFileChanged, {CountFileName(locus)}));
+}
+
+std::int32_t ReadCount(int locus) {
+    const auto value = ReadInteger(countfile);
+    if (!value) {
+        CountFileChanged(locus);
+    }
+    return *value;
+}
 
 // The first line of the locus's data in its count file: generations and alleles.
 struct CountHead {
@@ -18,32 +35,63 @@ struct CountHead {
     int alleles;
 };
 
-CountHead ReadCountHead() {
-    const std::int32_t generations = ReadInteger(countfile);
-    const std::int32_t alleles = ReadInteger(countfile);
+CountHead ReadCountHead(int locus) {
+    const std::int32_t generations = ReadCount(locus);
+    const std::int32_t alleles = ReadCount(locus);
     DropLine(countfile);
     // The file is this run's own; values outside the tables mean it was changed under us.
-    if (generations < 0 || generations > MaxGenerations || alleles < 0 || alleles >= NumCodes) {
-        FileFailure(FileOp::ReadNumber, NotANumber);
+    if (generations < 0 || generations > MaxGenerations || alleles < 0 || alleles > MaxAlleles) {
+        CountFileChanged(locus);
     }
     return {generations, alleles};
 }
 
-std::string DataLine(int locus, int generation, int alleles) {
+// The sum of `alleles` counts; no total of this run's counts leaves 32 bits, so a sum that does
+// means the count file was changed.
+std::int32_t TotalOf(std::span<const std::int32_t> counts, int locus) {
     std::int64_t sum = 0;
-    for (int i = 0; i < alleles; ++i) {
-        sum += allele_total[i];
+    for (const std::int32_t count : counts) {
+        sum += count;
     }
-    // No total of this run's counts leaves 32 bits: such a total means the file was changed.
     if (sum < INT32_MIN || sum > INT32_MAX) {
-        FileFailure(FileOp::ReadNumber, NotANumber);
+        CountFileChanged(locus);
     }
-    const auto total = static_cast<std::int32_t>(sum);
+    return static_cast<std::int32_t>(sum);
+}
+
+// The locus's counts over all generations together, in allele_total[0..alleles-1], and their
+// total: the frequencies written for a generation in which the locus was not typed.
+std::int32_t SumOverGenerations(const CountHead& head, int locus) {
+    for (int i = 0; i < head.alleles; ++i) {
+        std::int64_t sum = 0;
+        for (int g = 1; g <= head.generations; ++g) {
+            sum += locus_counts[g][static_cast<std::size_t>(i)];
+        }
+        if (sum < INT32_MIN || sum > INT32_MAX) {
+            CountFileChanged(locus);
+        }
+        allele_total[i] = static_cast<std::int32_t>(sum);
+    }
+    return TotalOf(std::span<const std::int32_t>(allele_total.data(), head.alleles), locus);
+}
+
+std::string DataLine(int locus, int generation, const CountHead& head) {
+    const auto counts =
+        std::span<const std::int32_t>(locus_counts[generation].data(), head.alleles);
+    const std::int32_t total = TotalOf(counts, locus);
     std::string line;
-    for (int i = 0; i < alleles; ++i) {
-        // A generation with no typed copy at a locus that has alleles elsewhere has no
-        // frequencies; its zeros and total 0 make the estimator refuse it by name.
-        line += RatioField(allele_total[i], total) + " ";
+    if (total == 0 && head.alleles > 0) {
+        // No copy typed in this generation: the frequencies are those of all generations
+        // together, and the total 0 makes the estimator leave the line out of every sum.
+        UntypedGeneration(locus, gen_no[generation]);
+        const std::int32_t overall = SumOverGenerations(head, locus);
+        for (int i = 0; i < head.alleles; ++i) {
+            line += RatioField(allele_total[i], overall) + " ";
+        }
+    } else {
+        for (int i = 0; i < head.alleles; ++i) {
+            line += RatioField(counts[static_cast<std::size_t>(i)], total) + " ";
+        }
     }
     line += std::to_string(total) + " " + WrittenLocusName(locus) + "  " +
             std::to_string(gen_no[generation]) + "\n";
@@ -52,15 +100,21 @@ std::string DataLine(int locus, int generation, int alleles) {
 
 void WriteLocus(OutText& out, int locus) {
     OpenText(countfile, CountFileName(locus));
-    const CountHead head = ReadCountHead();
+    const CountHead head = ReadCountHead(locus);
     for (int g = 1; g <= head.generations; ++g) {
         for (int i = 0; i < head.alleles; ++i) {
-            allele_total[i] = ReadInteger(countfile);
+            locus_counts[g][static_cast<std::size_t>(i)] = ReadCount(locus);
         }
         DropLine(countfile);
-        WriteText(out, DataLine(locus, g, head.alleles));
     }
     CloseText(countfile);
+    if (head.alleles == 0) {
+        // Written as it stands; the estimator refuses such a locus.
+        UntypedLocus(locus);
+    }
+    for (int g = 1; g <= head.generations; ++g) {
+        WriteText(out, DataLine(locus, g, head));
+    }
 }
 
 } // namespace

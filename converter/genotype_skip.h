@@ -11,7 +11,7 @@
 extern bool genotype_skip_on;
 
 // Skips up to `count` genotypes from the read position, as long as each is, in the buffered
-// text, one blank and GenotypeLength characters of code 33 or more: the genotype read takes
-// exactly those characters. Returns how many were skipped, 0 when the skip is off; every other
-// case is left to the genotype read.
+// text, one blank and a genotype's characters (four, or six in a three-digit file), each of
+// code 33 or more: the genotype read takes exactly those characters. Returns how many were skipped,
+// 0 when the skip is off; every other case is left to the genotype read.
 int SkipPlainGenotypes(TextFile& text, int count);

@@ -77,6 +77,24 @@ int ConvertCode(char first, char second) {
     return negative ? -value : value;
 }
 
+int ConvertThreeDigitCode(const std::array<char, 3>& code) {
+    std::size_t i = 0;
+    while (i < code.size() && code[i] == ' ') {
+        ++i;
+    }
+    if (i == code.size()) {
+        return 0;
+    }
+    int value = 0;
+    for (; i < code.size(); ++i) {
+        if (code[i] < '0' || code[i] > '9') {
+            return 0;
+        }
+        value = value * 10 + (code[i] - '0');
+    }
+    return value;
+}
+
 std::optional<std::int32_t> ConvertInteger(std::string_view word) {
     bool negative = false;
     if (word.starts_with('+') || word.starts_with('-')) {

@@ -1,7 +1,8 @@
-// Numbers written as text in a GenePop file or a count file: the two-character allele codes of
-// a genotype and the whole-number words that the integer read takes.
+// Numbers written as text in a GenePop file or a count file: the two- and three-character
+// allele codes of a genotype and the whole-number words that the integer read takes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -11,6 +12,11 @@
 // or octal digit; any other form is a missing copy, 0. So "07" and " 7" give 7, "$A" gives 10,
 // "7 " gives 0, and "-7" gives -7, which the tally refuses.
 int ConvertCode(char first, char second);
+
+// The value of a three-character allele code of a three-digit file: leading blanks (code 32),
+// then decimal digits to its end, so "007" and "  7" give 7; any other form is a missing copy,
+// 0 ("7  ", "-07", "\t07", "   ").
+int ConvertThreeDigitCode(const std::array<char, 3>& code);
 
 // The value of a word: optional sign, then decimal digits, or "$" or "0x" and hexadecimal
 // digits, "%" and binary digits, "&" and octal digits, leading zeros allowed. Prefixed digits

@@ -24,19 +24,22 @@ std::size_t LineEndIn(std::string_view text) {
 } // namespace
 
 void OpenText(TextFile& text, const std::string& name) {
+    text.name_ = name;
     errno = 0;
     text.file_ = std::fopen(name.c_str(), "rb");
     if (text.file_ == nullptr) {
-        SystemFailure(FileOp::Open, NoSuchFile);
+        SystemFailure(FileOp::Open, NoSuchFile, name);
     }
     std::error_code ignored;
     if (std::filesystem::is_directory(name, ignored)) {
-        FileFailure(FileOp::Open, ErrorNumberOf(EISDIR));
+        errno = EISDIR;
+        SystemFailure(FileOp::Open, ErrorNumberOf(EISDIR), name);
     }
     // Our own buffer is the only one: the system reads straight into it.
     std::setvbuf(text.file_, nullptr, _IONBF, 0);
     text.pos_ = 0;
     text.end_ = 0;
+    text.start_ = 0;
     text.drained_ = false;
 }
 
@@ -45,7 +48,7 @@ void CloseText(TextFile& text) {
     text.file_ = nullptr;
     errno = 0;
     if (file != nullptr && std::fclose(file) != 0) {
-        SystemFailure(FileOp::Close, ReadWriteFault);
+        SystemFailure(FileOp::Close, ReadWriteFault, text.name_);
     }
 }
 
@@ -53,11 +56,12 @@ bool TextFile::Refill() {
     if (drained_ || file_ == nullptr) {
         return false;
     }
+    start_ += end_;
     errno = 0;
     const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     if (got < buffer_.size()) {
         if (std::ferror(file_) != 0) {
-            SystemFailure(FileOp::Read, ReadWriteFault);
+            SystemFailure(FileOp::Read, ReadWriteFault, name_);
         }
         drained_ = true;
     }
@@ -105,7 +109,7 @@ void DropLine(TextFile& text) {
     }
 }
 
-std::int32_t ReadInteger(TextFile& text) {
+std::optional<std::int32_t> ReadInteger(TextFile& text) {
     int c = PeekChar(text);
     while (c != EndOfText && c <= ' ') {
         Skip(text, 1);
@@ -120,9 +124,45 @@ std::int32_t ReadInteger(TextFile& text) {
         Skip(text, 1);
         c = PeekChar(text);
     }
-    const auto value = ConvertInteger(word);
-    if (!value) {
-        FileFailure(FileOp::ReadNumber, NotANumber);
+    return ConvertInteger(word);
+}
+
+LinePlace PlaceOf(const std::string& name, std::uint64_t offset) {
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (file == nullptr) {
+        return {};
     }
-    return *value;
+    LinePlace place{1, ""};
+    std::array<char, 1 << 16> chunk{};
+    std::uint64_t at = 0;
+    char before = '\0';
+    bool done = false;
+    for (std::size_t got = 0;
+         !done && (got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0;) {
+        for (std::size_t i = 0; i < got; ++i, ++at) {
+            const char c = chunk[i];
+            const bool line_end = c == '\r' || (c == '\n' && before != '\r');
+            before = c;
+            if (c == '\n' || c == '\r') {
+                if (at >= offset) {
+                    done = true;
+                    break;
+                }
+                if (line_end) {
+                    ++place.number;
+                    place.start.clear();
+                }
+                continue;
+            }
+            if (at > offset && place.start.size() == LineStartShown) {
+                done = true;
+                break;
+            }
+            if (place.start.size() < LineStartShown) {
+                place.start.push_back(c);
+            }
+        }
+    }
+    std::fclose(file);
+    return place;
 }

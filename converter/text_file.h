@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,15 +31,19 @@ class TextFile {
     friend int PeekChar(TextFile& text);
     friend std::string_view Buffered(TextFile& text);
     friend void Skip(TextFile& text, std::size_t count);
+    friend std::uint64_t Offset(const TextFile& text);
+    friend const std::string& NameOf(const TextFile& text);
 
     // Reads the next characters of the file into the buffer; false when it has none left.
     bool Refill();
 
     std::FILE* file_ = nullptr;
+    std::string name_;
     std::array<char, TextBufferSize> buffer_{};
-    std::size_t pos_ = 0;  // next unread character in `buffer_`
-    std::size_t end_ = 0;  // characters held in `buffer_`
-    bool drained_ = false; // the system has no more characters to give
+    std::size_t pos_ = 0;     // next unread character in `buffer_`
+    std::size_t end_ = 0;     // characters held in `buffer_`
+    std::uint64_t start_ = 0; // where in the file `buffer_` begins
+    bool drained_ = false;    // the system has no more characters to give
 };
 
 // Opens the file of that name for reading from its start; a folder fails as access denied.
@@ -71,6 +76,16 @@ inline void Skip(TextFile& text, std::size_t count) {
     text.pos_ += count < text.end_ - text.pos_ ? count : text.end_ - text.pos_;
 }
 
+// How many characters of the file have been taken.
+inline std::uint64_t Offset(const TextFile& text) {
+    return text.start_ + text.pos_;
+}
+
+// The name the file was opened by.
+inline const std::string& NameOf(const TextFile& text) {
+    return text.name_;
+}
+
 // True once every character of the file has been taken.
 inline bool AtEnd(TextFile& text) {
     return PeekChar(text) == EndOfText;
@@ -98,6 +113,21 @@ std::string ReadLine(TextFile& text, std::size_t limit);
 void DropLine(TextFile& text);
 
 // The integer read: skips characters of code 32 or less, takes the word up to the next such
-// character (at most 255 characters, the delimiter left unread) and converts it. A word that
-// does not convert ends the run with error 106; at the end of the file the value is 0.
-std::int32_t ReadInteger(TextFile& text);
+// character (at most 255 characters, the delimiter left unread) and converts it; at the end of
+// the file the value is 0. No value when the word does not convert: the caller refuses it, and
+// the word's last character stands right before Offset.
+std::optional<std::int32_t> ReadInteger(TextFile& text);
+
+// A line of a file, for a message that points to it: its number, counting lines as the reads
+// end them (a line feed, a carriage return, or the two together), and its first characters.
+struct LinePlace {
+    std::uint64_t number = 0;
+    std::string start;
+};
+
+constexpr std::size_t LineStartShown = 20;
+
+// The line of the file `name` that holds the character at `offset` (or the last line, when the
+// file is shorter): the file is read again from its start, so this is for the messages that
+// end a run. Number 0 when the file cannot be read again.
+LinePlace PlaceOf(const std::string& name, std::uint64_t offset);

@@ -8,6 +8,7 @@
 
 struct OutText {
     std::FILE* file = nullptr;
+    std::string name;
 };
 
 // Creates the file of that name, replacing an earlier one.

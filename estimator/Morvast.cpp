@@ -15,6 +15,9 @@
 #include "report_file.h"
 
 int EstimationRun(int argc, char** argv) {
+    if (AnswerInfoOption(argc, argv)) {
+        return 0;
+    }
     OpeningScreen();
     TakeFileNames(argc, argv);
     AskSamplePlan();

@@ -7,6 +7,7 @@
 #include "error.h"
 #include "messages.h"
 #include "number_read.h"
+#include "project_version.h"
 #include "text_input.h"
 
 namespace {
@@ -20,7 +21,32 @@ void Prompt(Text prompt) {
     std::fflush(stdout);
 }
 
+constexpr const char* Usage =
+    "Usage: Morvast [DATA [REPORT]]\n"
+    "       Morvast --help | -h\n"
+    "       Morvast --version\n"
+    "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
+    "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
+    "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
+    "for plan 1, the census size N.\n";
+
 } // namespace
+
+bool AnswerInfoOption(int argc, char** argv) {
+    if (argc < 2) {
+        return false;
+    }
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        std::fputs(Usage, stdout);
+        return true;
+    }
+    if (first == "--version") {
+        std::printf("Morvast %s\n", ProjectVersion);
+        return true;
+    }
+    return false;
+}
 
 void TakeFileNames(int argc, char** argv) {
     if (argc < 2) {

@@ -2,6 +2,11 @@
 // command line or from answers on standard input.
 #pragma once
 
+// A first argument that is exactly --help or -h prints the usage text, and --version the
+// program's name and version, on standard output; true when it did: the run then ends there,
+// before anything else is printed. Every other argument is left to TakeFileNames.
+bool AnswerInfoOption(int argc, char** argv);
+
 // Sets infilename and outfilename from the arguments, or asks for them when there are none.
 void TakeFileNames(int argc, char** argv);
 

@@ -1,6 +1,7 @@
 // The genotype read of a pass: rule by rule through the counting step, and against a plain
 // character-by-character reading of the same text (skip blanks and tabs, take four characters,
-// code 26 past the end, for loci 1..n in turn), with the genotype skip on and off. Random lines
+// or six in a three-digit file, code 26 past the end, for loci 1..n in turn), with the genotype
+// skip on and off. Random lines
 // mix plain genotypes with every character the reads treat apart, and the text is long enough
 // to cross the reader's buffer several times.
 #include <gtest/gtest.h>
@@ -63,6 +64,7 @@ template <class Reads> void BothWays(Reads reads) {
 struct PlainRead {
     const std::string& text;
     std::size_t at = 0;
+    std::size_t digits = 2; // characters per code
 
     int Next() { return at < text.size() ? static_cast<unsigned char>(text[at++]) : EndOfText; }
 
@@ -71,13 +73,12 @@ struct PlainRead {
         while (c == ' ' || c == '\t') {
             c = Next();
         }
-        const int chars[4] = {c, Next(), Next(), Next()};
         Genotype genotype;
-        for (int k = 0; k < 4; ++k) {
-            const int ck = chars[k];
+        for (std::size_t k = 0; k < 2 * digits; ++k) {
+            const int ck = k == 0 ? c : Next();
             genotype.ran_out =
                 genotype.ran_out || ck == '\n' || ck == '\r' || (on_line && ck == EndOfText);
-            (k < 2 ? genotype.first : genotype.second)[k % 2] =
+            (k < digits ? genotype.first : genotype.second)[k % digits] =
                 ck == EndOfText ? EndOfFileChar : static_cast<char>(ck);
         }
         return genotype;
@@ -99,7 +100,7 @@ struct PlainRead {
 // else: two blanks, a tab, a longer or shorter run, a line end (also right before a genotype's
 // characters), a character of code 26, a line's head, or a genotype holding a character at or
 // about the bounds of the plain layout.
-std::string RandomText(std::mt19937& random, std::size_t size, int odd) {
+std::string RandomText(std::mt19937& random, std::size_t size, int odd, int length = 4) {
     static constexpr std::array<char, 7> Edges{'!', '\x7f', '\x80', '\xff', '\x01', '\x1f', ' '};
     std::string text;
     std::uniform_int_distribution<int> digit('0', '9');
@@ -107,7 +108,7 @@ std::string RandomText(std::mt19937& random, std::size_t size, int odd) {
     std::uniform_int_distribution<int> odd_kind(0, 11);
     while (text.size() < size) {
         std::string genotype = " ";
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < length; ++i) {
             genotype += static_cast<char>(digit(random));
         }
         if (kind(random) >= odd) {
@@ -144,40 +145,54 @@ std::string RandomText(std::mt19937& random, std::size_t size, int odd) {
             text.append(genotype, 1);
             break;
         default:
-            genotype[static_cast<std::size_t>(1 + random() % 4)] = Edges[random() % Edges.size()];
+            genotype[1 + random() % static_cast<unsigned>(length)] = Edges[random() % Edges.size()];
             text += genotype;
         }
     }
     return text;
 }
 
+// Reads `text` from a file genotype by genotype, for random loci, and compares each reading with
+// the plain one; codes of `digits` characters.
+void ExpectPlainReadings(const std::string& text, std::size_t digits, std::mt19937& random) {
+    testing_support::TempDir dir;
+    testing_support::WriteFile(dir / "text", text);
+    code_digits = static_cast<int>(digits);
+    auto file = std::make_unique<TextFile>();
+    OpenText(*file, (dir / "text").string());
+    PlainRead plain{text, 0, digits};
+    std::uniform_int_distribution<int> loci(1, 120);
+    int reads = 0;
+    while (plain.at < text.size()) {
+        const int locus = loci(random);
+        const bool on_line = (reads % 3) != 0;
+        const Genotype expected = plain.ReadOfLocus(locus, on_line);
+        const Genotype got = ReadGenotypeOfLocus(*file, locus, on_line);
+        ASSERT_EQ(got.first, expected.first) << "read " << reads << " at " << plain.at;
+        ASSERT_EQ(got.second, expected.second) << "read " << reads << " at " << plain.at;
+        ASSERT_EQ(got.ran_out, expected.ran_out) << "read " << reads << " at " << plain.at;
+        // Both stand at the same character afterwards.
+        ASSERT_EQ(NextChar(*file), plain.Next()) << "read " << reads << " at " << plain.at;
+        ++reads;
+    }
+    EXPECT_TRUE(AtEnd(*file));
+    CloseText(*file);
+    code_digits = 2;
+}
+
 TEST(ConverterGenotypeRead, AgreesWithAPlainReadingOfRandomText) {
     std::mt19937 random(424242);
-    testing_support::TempDir dir;
     for (const int odd : {200, 200, 30, 30, 3, 3}) {
         const std::string text = RandomText(random, 3 * TextBufferSize + 1000, odd);
-        testing_support::WriteFile(dir / "text", text);
-        BothWays([&] {
-            auto file = std::make_unique<TextFile>();
-            OpenText(*file, (dir / "text").string());
-            PlainRead plain{text};
-            std::uniform_int_distribution<int> loci(1, 120);
-            int reads = 0;
-            while (plain.at < text.size()) {
-                const int locus = loci(random);
-                const bool on_line = (reads % 3) != 0;
-                const Genotype expected = plain.ReadOfLocus(locus, on_line);
-                const Genotype got = ReadGenotypeOfLocus(*file, locus, on_line);
-                ASSERT_EQ(got.first, expected.first) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(got.second, expected.second) << "read " << reads << " at " << plain.at;
-                ASSERT_EQ(got.ran_out, expected.ran_out) << "read " << reads << " at " << plain.at;
-                // Both stand at the same character afterwards.
-                ASSERT_EQ(NextChar(*file), plain.Next()) << "read " << reads << " at " << plain.at;
-                ++reads;
-            }
-            EXPECT_TRUE(AtEnd(*file));
-            CloseText(*file);
-        });
+        BothWays([&] { ExpectPlainReadings(text, 2, random); });
+    }
+}
+
+TEST(ConverterGenotypeRead, SixCharacterGenotypesAgreeWithAPlainReadingOfRandomText) {
+    std::mt19937 random(20261208);
+    for (const int odd : {200, 30, 3}) {
+        const std::string text = RandomText(random, 2 * TextBufferSize + 1000, odd, 6);
+        BothWays([&] { ExpectPlainReadings(text, 3, random); });
     }
 }
 

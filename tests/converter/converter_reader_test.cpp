@@ -24,12 +24,13 @@ TEST(ConverterMarkers, PopWithTextAndPopulationStartGenerationsButIndentedPopDoe
                                   "    0    0    2    2\n");
 }
 
-TEST(ConverterMarkers, OnlyAnExactMarkerEndsTheLocusNames) {
+TEST(ConverterMarkers, OnlyAMarkerWithNothingButBlanksAfterItEndsTheLocusNames) {
     CountingDir dir;
-    dir.Count("T\nPOp\nPop \nPopulation\nPop\n1 a, 0101 0202 0303\n");
+    // Blanks and tabs after the marker once made it a locus name, as "Pop 1" still is.
+    dir.Count("T\nPOp\nPop 1\nPopulation\nPop \t\n1 a, 0101 0202 0303\n");
     ASSERT_EQ(n_loc, 3);
     EXPECT_EQ(loc_name[1], "POp");
-    EXPECT_EQ(loc_name[2], "Pop ");
+    EXPECT_EQ(loc_name[2], "Pop 1");
     EXPECT_EQ(loc_name[3], "Population");
     EXPECT_EQ(n_gen, 1);
     EXPECT_EQ(dir.Read("locus3"), "  1  1\n    2\n");

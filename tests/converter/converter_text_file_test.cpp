@@ -3,7 +3,9 @@
 // boundary.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -128,6 +130,57 @@ TEST(ConverterTextFile, BufferedTextIsWhatTheCharacterReadsTakeNext) {
     Skip(*text, ahead.size());
     EXPECT_TRUE(Buffered(*text).empty());
     EXPECT_TRUE(AtEnd(*text));
+}
+
+TEST(ConverterTextFile, PlaceOfAnOffsetCountsLinesAsTheReadsEndThem) {
+    const std::string contents = "ab\r\ncd\ref\n\ngh";
+    testing_support::TempDir dir;
+    testing_support::WriteFile(dir / "text", contents);
+    const std::string name = (dir / "text").string();
+    const struct {
+        std::uint64_t offset;
+        std::uint64_t line;
+        std::string start;
+    } cases[] = {{0, 1, "ab"}, {2, 1, "ab"}, {4, 2, "cd"},  {6, 2, "cd"},  {7, 3, "ef"},
+                 {9, 3, "ef"}, {10, 4, ""},  {11, 5, "gh"}, {12, 5, "gh"}, {99, 5, "gh"}};
+    for (const auto& [offset, line, start] : cases) {
+        const LinePlace place = PlaceOf(name, offset);
+        EXPECT_EQ(place.number, line) << "offset " << offset;
+        EXPECT_EQ(place.start, start) << "offset " << offset;
+    }
+    EXPECT_EQ(PlaceOf((dir / "absent").string(), 0).number, 0U);
+}
+
+TEST(ConverterTextFile, PlaceShowsTheFirst20CharactersOfALineAcrossReads) {
+    std::string contents(TextBufferSize + 5, 'x');
+    contents += "\n1 a, 0101 0202 0303 0404\tend\n";
+    testing_support::TempDir dir;
+    testing_support::WriteFile(dir / "text", contents);
+    const LinePlace place = PlaceOf((dir / "text").string(), contents.size() - 3);
+    EXPECT_EQ(place.number, 2U);
+    EXPECT_EQ(place.start, "1 a, 0101 0202 0303 ");
+    EXPECT_EQ(PlaceOf((dir / "text").string(), 3).start, std::string(20, 'x'));
+}
+
+TEST(ConverterTextFile, OffsetCountsTheCharactersTakenAcrossRefills) {
+    std::string contents(2 * TextBufferSize + 7, 'y');
+    TextOver text(contents);
+    EXPECT_EQ(Offset(*text), 0U);
+    DropLine(*text);
+    EXPECT_EQ(Offset(*text), contents.size());
+    TextOver other(contents);
+    for (std::size_t i = 0; i < TextBufferSize + 3; ++i) {
+        NextChar(*other);
+    }
+    EXPECT_EQ(Offset(*other), TextBufferSize + 3);
+}
+
+TEST(ConverterTextFile, IntegerReadGivesNoValueForAWordThatIsNoNumber) {
+    TextOver text("  12x 7");
+    EXPECT_EQ(ReadInteger(*text), std::nullopt);
+    // The word's last character stands right before the read position.
+    EXPECT_EQ(Offset(*text), 5U);
+    EXPECT_EQ(ReadInteger(*text), 7);
 }
 
 } // namespace

@@ -118,11 +118,12 @@ TEST_F(PelkinLimits, MoreThan32767CopiesAtALocusAreRefused) {
 
 TEST_F(PelkinOpenCases, MarkerAtTheEndOfTheFileGivesAGenerationWithoutCopies) {
     // The comma search ends at the end of the file, where two missing copies are read, and the
-    // generation number read there is 0. With no typed copy, the frequencies are 0.0000 and the
-    // total 0, which the estimator refuses by locus and sample.
+    // generation number read there is 0. With no typed copy, the frequencies are those of the
+    // locus over all generations, with the total 0 (once 0.0000, which the estimator refused).
     const auto run = Convert("T\nL\nPop\n1 a, 0101 \nPop\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Read("pelkin.out"), "2 1 T\n1  \n1.0000 2 L  1\n0.0000 0 L  0\n");
+    EXPECT_EQ(Read("pelkin.out"), "2 1 T\n1  \n1.0000 2 L  1\n1.0000 0 L  0\n");
+    EXPECT_EQ(run.err, UntypedNotice("1 (L)", "0"));
 }
 
 TEST_F(PelkinOpenCases, TitleThatIsAMarkerCanLeadTheGenerationSearchToTheEnd) {
@@ -130,7 +131,8 @@ TEST_F(PelkinOpenCases, TitleThatIsAMarkerCanLeadTheGenerationSearchToTheEnd) {
     // generation search, which starts after the title, finds only one marker.
     const auto run = Convert("Pop\n\nPop\n1 a, 0101\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Read("pelkin.out"), "2 1 Pop\n1  \n0.0000 0 locus1  1\n1.0000 2 locus1  0\n");
+    EXPECT_EQ(Read("pelkin.out"), "2 1 Pop\n1  \n1.0000 0 locus1  1\n1.0000 2 locus1  0\n");
+    EXPECT_EQ(run.err, UntypedNotice("1 ()", "1"));
 }
 
 TEST_F(PelkinOpenCases, TypedNameEndsAtTheFirstCarriageReturn) {

@@ -1,9 +1,9 @@
-// Real GenePop files, some given generation numbers, as reading checks: the frequency file
-// Pelkin writes for each is compared with one built by a plain reading of the well-formed file
-// (split into lines, locus names up to the marker, one genotype per blank-separated word).
+// Real GenePop files, as their authors wrote them and prepared for the conversion: the frequency
+// file and the notices Pelkin writes for each are compared with those built by a plain reading
+// of the well-formed file (split into lines, locus names up to the marker, one genotype per
+// blank-separated word), and each file that Pelkin refuses gives its documented refusal.
 #include <algorithm>
 #include <array>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@
 
 namespace {
 
-class PelkinCorpus : public PelkinRun {};
+using Names = std::vector<std::string>;
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -48,12 +48,24 @@ std::string Trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The frequency file of a well-formed two-digit GenePop file, built by the plainest reading.
-std::string PlainConversion(const std::string& genepop) {
+bool EndsNames(const std::string& line) {
+    const std::string trimmed = line.substr(0, line.find_last_not_of(" \t") + 1);
+    return trimmed == "POP" || trimmed == "Pop" || trimmed == "pop";
+}
+
+struct Conversion {
+    std::string frequency_file;
+    std::string notices; // standard error of a run over the file named data.gen
+};
+
+// What the plainest reading of a well-formed GenePop file gives: its frequency file, and the
+// notices of loci untyped in a generation or in all. The layout is that of the first genotype,
+// four or six digits; `numbers` are the generation numbers, read from the file when empty.
+Conversion PlainConversion(const std::string& genepop, const Names& numbers = {}) {
     const auto lines = SplitLines(genepop);
     std::size_t at = 1;
-    std::vector<std::string> names;
-    for (; lines[at] != "POP" && lines[at] != "Pop" && lines[at] != "pop"; ++at) {
+    Names names;
+    for (; !EndsNames(lines[at]); ++at) {
         if (lines[at].find(',') == std::string::npos) {
             names.push_back(lines[at].substr(0, 15));
             continue;
@@ -65,31 +77,37 @@ std::string PlainConversion(const std::string& genepop) {
             }
         }
     }
+    std::size_t digits = 0;
     // counts[generation][locus][code]
-    std::vector<std::vector<std::array<int, 100>>> counts;
-    std::vector<std::string> generation_numbers;
+    std::vector<std::vector<std::array<int, 1000>>> counts;
+    Names generation_numbers = numbers;
     for (; at < lines.size(); ++at) {
         const std::string& line = lines[at];
         if (StartsWithMarker(line)) {
-            counts.emplace_back(names.size(), std::array<int, 100>{});
-            generation_numbers.emplace_back();
+            counts.emplace_back(names.size(), std::array<int, 1000>{});
+            if (numbers.empty()) {
+                generation_numbers.emplace_back();
+            }
             continue;
         }
-        if (generation_numbers.back().empty()) {
-            generation_numbers.back() = std::to_string(std::stoi(line));
+        if (generation_numbers[counts.size() - 1].empty()) {
+            generation_numbers[counts.size() - 1] = std::to_string(std::stoi(line));
         }
         std::stringstream genotypes(line.substr(line.find(',') + 1));
         std::string genotype;
         for (std::size_t locus = 0; genotypes >> genotype; ++locus) {
-            ++counts.back()[locus][std::stoi(genotype.substr(0, 2))];
-            ++counts.back()[locus][std::stoi(genotype.substr(2, 2))];
+            digits = digits == 0 ? genotype.size() / 2 : digits;
+            ++counts.back()[locus][std::stoi(genotype.substr(0, digits))];
+            ++counts.back()[locus][std::stoi(genotype.substr(digits, digits))];
         }
     }
-    std::string out = std::to_string(counts.size()) + " " + std::to_string(names.size()) + " " +
-                      lines[0].substr(0, 80) + "\n";
+    Conversion conversion;
+    std::string& out = conversion.frequency_file;
+    out = std::to_string(counts.size()) + " " + std::to_string(names.size()) + " " +
+          lines[0].substr(0, 80) + "\n";
     std::vector<std::vector<int>> listed(names.size());
     for (std::size_t locus = 0; locus < names.size(); ++locus) {
-        for (int code = 1; code < 100; ++code) {
+        for (int code = 1; code < 1000; ++code) {
             const bool occurs = std::any_of(counts.begin(), counts.end(),
                                             [&](const auto& g) { return g[locus][code] > 0; });
             if (occurs) {
@@ -101,69 +119,288 @@ std::string PlainConversion(const std::string& genepop) {
     out += "\n";
     for (std::size_t locus = 0; locus < names.size(); ++locus) {
         std::string name = names[locus];
+        const std::string number = std::to_string(locus + 1);
+        if (listed[locus].empty()) {
+            conversion.notices += "Pelkin: locus " + number + " (" + names[locus] +
+                                  ") has no typed copy in any generation, and Morvast refuses "
+                                  "such a locus; remove it from \"data.gen\"\n";
+        }
         if (Trim(name).empty()) {
-            name = "locus" + std::to_string(locus + 1);
+            name = "locus" + number;
         }
         for (std::size_t i = name.find_first_not_of(' '); i < name.find_last_not_of(' '); ++i) {
             name[i] = name[i] == ' ' ? '_' : name[i];
+        }
+        std::vector<int> overall(1000);
+        int overall_total = 0;
+        for (const auto& generation : counts) {
+            for (const int code : listed[locus]) {
+                overall[static_cast<std::size_t>(code)] += generation[locus][code];
+                overall_total += generation[locus][code];
+            }
         }
         for (std::size_t g = 0; g < counts.size(); ++g) {
             int total = 0;
             for (const int code : listed[locus]) {
                 total += counts[g][locus][code];
             }
+            // An untyped generation is given the locus's frequencies over all generations.
+            const bool untyped = total == 0 && !listed[locus].empty();
             for (const int code : listed[locus]) {
-                const int count = counts[g][locus][code];
-                out += FrequencyField(total == 0 ? 0.0 : static_cast<double>(count) / total) + " ";
+                const int count =
+                    untyped ? overall[static_cast<std::size_t>(code)] : counts[g][locus][code];
+                const int of = untyped ? overall_total : total;
+                out += FrequencyField(of == 0 ? 0.0 : static_cast<double>(count) / of) + " ";
             }
             out += std::to_string(total) + " " + name + "  " + generation_numbers[g] + "\n";
+            if (untyped) {
+                conversion.notices +=
+                    UntypedNotice(number + " (" + names[locus] + ")", generation_numbers[g]);
+            }
         }
+    }
+    return conversion;
+}
+
+// The file with each four-digit genotype of its individual lines written in six digits, each
+// code with a leading 0: 0304 as 003004.
+std::string ThreeDigitTwin(const std::string& genepop) {
+    std::string out;
+    bool header = true;
+    std::size_t line_start = 0;
+    for (std::size_t i = 0; i <= genepop.size(); ++i) {
+        if (i < genepop.size() && genepop[i] != '\r' && genepop[i] != '\n') {
+            continue;
+        }
+        std::string line = genepop.substr(line_start, i - line_start);
+        if (header) {
+            header = line_start == 0 || !EndsNames(line);
+        } else if (line.find(',') != std::string::npos && !StartsWithMarker(line)) {
+            std::string converted = line.substr(0, line.find(',') + 1);
+            for (std::size_t k = converted.size(); k < line.size();) {
+                if (line[k] == ' ' || line[k] == '\t') {
+                    converted += line[k++];
+                    continue;
+                }
+                converted.append(1, '0').append(line, k, 2).append(1, '0').append(line, k + 2, 2);
+                k += 4;
+            }
+            line = converted;
+        }
+        out += line;
+        if (i < genepop.size()) {
+            out += genepop[i];
+        }
+        line_start = i + 1;
     }
     return out;
 }
 
+std::string DataFile(const std::string& name) {
+    return testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/" + name);
+}
+
+std::string ParamName(const std::string& file) {
+    std::string name = file;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    return name;
+}
+
+// ---- Files whose individual lines begin with their generation numbers ----
+
 class PelkinCorpusFile : public PelkinRun, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(PelkinCorpusFile, FrequencyFileAgreesWithAPlainReading) {
-    const std::string genepop =
-        testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/" + GetParam());
+    const std::string genepop = DataFile(GetParam());
     const auto run = Convert(genepop);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IntroAndPrompt);
-    EXPECT_EQ(Read("pelkin.out"), PlainConversion(genepop));
-    EXPECT_EQ(Files(), (std::vector<std::string>{"data.gen", "pelkin.out"}));
+    EXPECT_EQ(Read("pelkin.out"), PlainConversion(genepop).frequency_file);
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusFile,
                          ::testing::Values("tiny_generations.gen", "c2space_generations.gen",
-                                           "big_generations.gen", "pel1600.txt"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace_if(
-                                 name.begin(), name.end(), [](char c) { return !std::isalnum(c); },
-                                 '_');
-                             return name;
-                         });
+                                           "c2space_three_digit.gen", "big_generations.gen",
+                                           "big_three_digit.gen", "pel1600.txt"),
+                         [](const auto& info) { return ParamName(info.param); });
+
+// ---- Files as their authors wrote them ----
+
+struct AsWritten {
+    const char* file;
+    int status;
+    std::string out; // after the prompt
+    std::string err;
+};
+
+std::string Report106() {
+    return "Runtime error 106 at $00403060\n  $00403060\n  $00403000\n\n";
+}
+
+std::string NumberUnread(const std::string& line, const std::string& start,
+                         const std::string& sample) {
+    return "Pelkin: \"data.gen\" line " + line + " (\"" + start +
+           "\"): the generation number of sample " + sample +
+           " cannot be read; begin the first individual line of each sample with its generation "
+           "number and a blank, or give the numbers with --generations\n";
+}
+
+const std::string TooManyLociErr =
+    "Pelkin: \"data.gen\" line 102 (\"Locus_101\"): the locus names are still being read here, "
+    "past 100 loci; remove loci, or, if the names should end before this line, make the line "
+    "that ends them Pop alone\n";
+const std::string TooManyGenerationsErr =
+    "Pelkin: \"data.gen\" line 108 (\"pop\"): this line starts sample 51; split the file into "
+    "files of at most 50 samples, and rename any individual whose name begins with Pop\n";
+
+class PelkinCorpusAsWritten : public PelkinRun, public ::testing::WithParamInterface<AsWritten> {};
+
+TEST_P(PelkinCorpusAsWritten, GivesItsRefusalOrConverts) {
+    const AsWritten& expected = GetParam();
+    const auto run = Convert(DataFile(expected.file));
+    EXPECT_EQ(run.status, expected.status);
+    EXPECT_EQ(run.out, IntroAndPrompt + expected.out);
+    EXPECT_EQ(run.err, expected.err);
+    if (expected.status != 0) {
+        EXPECT_FALSE(Exists("pelkin.out"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PelkinCorpusAsWritten,
+    ::testing::Values(
+        // Individual lines that begin with names: the generation number of sample 1 is not read.
+        AsWritten{"tiny.txt", 106, Report106(), NumberUnread("6", "1_1, 0101 0102 0202", "1")},
+        AsWritten{"c2line.gen", 106, Report106(), NumberUnread("6", "1,  0303  0404  0202", "1")},
+        AsWritten{"c2space.gen", 106, Report106(), NumberUnread("4", "1,  0303  0404  0202", "1")},
+        AsWritten{"big.gen", 106, Report106(), NumberUnread("40", "Ind1, 0107 0303 0320", "1")},
+        AsWritten{"nancycats.gen", 106, Report106(),
+                  NumberUnread("12", "1, 0000 0409 0404 01", "1")},
+        AsWritten{"sim_genepop.txt", 1, "Too many loci (at most 100).\n", TooManyLociErr},
+        AsWritten{"pel1600.txt", 0, "", ""}),
+    [](const auto& info) { return ParamName(info.param.file); });
+
+// ---- Files given their generation numbers with --generations ----
+
+struct Prepared {
+    const char* file;
+    int samples;
+};
+
+// 0, 5, 10, ... for `samples` samples.
+std::string GenerationList(int samples, Names& numbers) {
+    std::string list;
+    for (int s = 0; s < samples; ++s) {
+        numbers.push_back(std::to_string(5 * s));
+        list += (s == 0 ? "" : ",") + numbers.back();
+    }
+    return list;
+}
+
+class PelkinCorpusPrepared : public PelkinRun, public ::testing::WithParamInterface<Prepared> {
+  protected:
+    // Converts `genepop` with the samples' generation numbers on the command line and checks
+    // the run; returns the frequency file.
+    std::string ConvertWithNumbers(const std::string& genepop, const std::string& notices) {
+        Names numbers;
+        const std::string list = GenerationList(GetParam().samples, numbers);
+        Put("data.gen", genepop);
+        const auto run = RunWith({"--generations", list, "data.gen"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, IntroAndUsing("data.gen"));
+        EXPECT_EQ(run.err, notices);
+        EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+        return Read("pelkin.out");
+    }
+};
+
+TEST_P(PelkinCorpusPrepared, ConvertsAsAPlainReadingWithTheNumbersGiven) {
+    const std::string genepop = DataFile(GetParam().file);
+    Names numbers;
+    GenerationList(GetParam().samples, numbers);
+    const Conversion plain = PlainConversion(genepop, numbers);
+    EXPECT_EQ(ConvertWithNumbers(genepop, plain.notices), plain.frequency_file);
+}
+
+TEST_P(PelkinCorpusPrepared, ThreeDigitTwinGivesTheSameFrequencyFile) {
+    const std::string genepop = DataFile(GetParam().file);
+    Names numbers;
+    GenerationList(GetParam().samples, numbers);
+    const Conversion plain = PlainConversion(genepop, numbers);
+    const std::string twin = ThreeDigitTwin(genepop);
+    ASSERT_NE(twin, genepop);
+    // The layout is decided on the first individual line, right after the first marker.
+    const auto lines = SplitLines(genepop);
+    const auto first_marker =
+        std::find_if(lines.begin() + 1, lines.end(), [](const auto& l) { return EndsNames(l); });
+    const std::string line = std::to_string(first_marker - lines.begin() + 2);
+    const std::string notice = "Pelkin: \"data.gen\" is read as a three-digit GenePop file "
+                               "(six-digit genotypes, as on line " +
+                               line + ")\n";
+    EXPECT_EQ(ConvertWithNumbers(twin, notice + plain.notices), plain.frequency_file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusPrepared,
+                         ::testing::Values(Prepared{"tiny.txt", 3}, Prepared{"c2line.gen", 3},
+                                           Prepared{"c2space.gen", 3}, Prepared{"big.gen", 10},
+                                           Prepared{"nancycats.gen", 17},
+                                           Prepared{"pel1600.txt", 22}),
+                         [](const auto& info) { return ParamName(info.param.file); });
+
+class PelkinCorpus : public PelkinRun {};
 
 TEST_F(PelkinCorpus, CorpusFileWithIndividualsNamedPopTakesThemForMarkers) {
     // Each sample's last individual, PopI, PopJ and PopK, begins a line with "Pop": the counting
     // passes see four generations, and the generation search after the marker that PopI stands
     // for meets the next marker line instead of a number.
-    Put("data.gen", testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/fmulti.txt"));
+    Put("data.gen", DataFile("fmulti.txt"));
     const auto run = Run();
     EXPECT_EQ(run.status, 106);
-    EXPECT_EQ(run.out,
-              IntroAndPrompt + "Runtime error 106 at $00403060\n  $00403060\n  $00403000\n\n");
+    EXPECT_EQ(run.out, IntroAndPrompt + Report106());
+    EXPECT_EQ(run.err, NumberUnread("86", "Pop", "2"));
     EXPECT_EQ(Read("locus1").substr(0, 7), "  4  2\n");
-    EXPECT_EQ(Files(), (std::vector<std::string>{"data.gen", "locus1", "locus2", "locus3"}));
+    EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2", "locus3"}));
 }
 
 TEST_F(PelkinCorpus, CorpusFileOfMoreThan50SamplesIsRefused) {
-    Put("data.gen", testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/w2.txt"));
+    Put("data.gen", DataFile("w2.txt"));
     const auto run = Run();
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, IntroAndPrompt + "Too many generations (at most 50).\n");
-    EXPECT_EQ(Files(), (std::vector<std::string>{"data.gen"}));
+    EXPECT_EQ(run.err, TooManyGenerationsErr);
+    EXPECT_EQ(Files(), (Names{"data.gen"}));
+}
+
+TEST_F(PelkinCorpus, IndividualsNamedPopStillStartSamplesWhenTheNumbersAreGiven) {
+    // PopI and PopJ each join the marker line after them into one sample; PopK, the last line,
+    // starts a fourth.
+    Put("data.gen", DataFile("fmulti.txt"));
+    const auto run = RunWith({"--generations", "0,5,10", "data.gen"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen") +
+                           "The GenePop file has 4 generations; --generations gives 3.\n");
+    EXPECT_EQ(run.err, "Pelkin: \"data.gen\" has 4 samples, and --generations gives 3 numbers; "
+                       "give one generation number per sample, in the order of the samples\n");
+    EXPECT_EQ(Read("locus1").substr(0, 7), "  4  2\n");
+    EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2", "locus3"}));
+}
+
+TEST_F(PelkinCorpus, FilesBeyondTheTablesAreRefusedWithTheirNumbersGivenToo) {
+    Put("data.gen", DataFile("sim_genepop.txt"));
+    auto run = RunWith({"--generations", "0,5,10", "data.gen"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen") + "Too many loci (at most 100).\n");
+    EXPECT_EQ(run.err, TooManyLociErr);
+
+    Put("data.gen", DataFile("w2.txt"));
+    Names numbers;
+    run = RunWith({"--generations", GenerationList(107, numbers), "data.gen"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen") + "Too many generations (at most 50).\n");
+    EXPECT_EQ(run.err, TooManyGenerationsErr);
+    EXPECT_EQ(Files(), (Names{"data.gen"}));
 }
 
 } // namespace

@@ -50,9 +50,20 @@ testing_support::RunResult PelkinRun::Run(const std::string& typed) const {
     return testing_support::RunProgram(PELKIN_EXE, {}, typed, dir.path());
 }
 
+testing_support::RunResult PelkinRun::RunWith(const std::vector<std::string>& args,
+                                              const std::string& typed) const {
+    return testing_support::RunProgram(PELKIN_EXE, args, typed, dir.path());
+}
+
 testing_support::RunResult PelkinRun::Convert(const std::string& genepop) const {
     Put("data.gen", genepop);
     return Run();
+}
+
+std::string IntroAndUsing(const std::string& name) {
+    const std::string prompt = "Give name of input file (GenePop format): ";
+    return IntroAndPrompt.substr(0, IntroAndPrompt.size() - prompt.size()) + "Using data from " +
+           name + "\n";
 }
 
 std::string GenerationsMessage() {
@@ -63,4 +74,10 @@ std::string GenerationsMessage() {
 std::string IndividualsMessage() {
     return std::string(16, '\n') + "Check the data file! There seems to be different numbers of\n"
                                    "individuals at different loci.\n";
+}
+
+std::string UntypedNotice(const std::string& locus, const std::string& generation) {
+    return "Pelkin: locus " + locus + " has no typed copy in generation " + generation +
+           "; its frequencies over all generations are written there, with sample size 0, and "
+           "Morvast leaves that sample out at this locus\n";
 }

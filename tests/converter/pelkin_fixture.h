@@ -21,12 +21,23 @@ class PelkinRun : public ::testing::Test {
     // The names of the files in the work directory, sorted.
     std::vector<std::string> Files() const;
     testing_support::RunResult Run(const std::string& typed = "data.gen\n") const;
+    // Runs Pelkin with `args` on its command line and `typed` on standard input.
+    testing_support::RunResult RunWith(const std::vector<std::string>& args,
+                                       const std::string& typed = "") const;
     // Puts `genepop` as data.gen and runs Pelkin on it.
     testing_support::RunResult Convert(const std::string& genepop) const;
 
     testing_support::TempDir dir;
 };
 
+// What Pelkin prints before it reads the file named on its command line: the introduction,
+// three empty lines and "Using data from" with the name.
+std::string IntroAndUsing(const std::string& name);
+
 // The lines of a data message as Pelkin prints them after the prompt.
 std::string GenerationsMessage();
 std::string IndividualsMessage();
+
+// The notice on standard error of a generation, numbered `generation`, in which the locus
+// `locus` ("2 (Loc2)") was not typed.
+std::string UntypedNotice(const std::string& locus, const std::string& generation);

@@ -1,7 +1,7 @@
 // Pelkin with its genotype skip, and Pelkin with the character reads alone, on the same GenePop
-// files: random ones, in the usual layout and in every way the reads treat apart, and the test
-// data. Every byte each program writes must agree: standard output and standard error, the exit
-// status, and every file left in the working directory ("pelkin.out", count files).
+// files: random ones, two- and three-digit, in the usual layout and in every way the reads treat
+// apart, and the test data. Every byte each program writes must agree: standard output and standard
+// error, the exit status, and every file left in the working directory ("pelkin.out", count files).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -51,8 +51,8 @@ int Below(Random& random, int n) {
     return static_cast<int>(random() % static_cast<unsigned>(n));
 }
 
-// What a random file is made of: its size, its line end, and how often (in a thousand) a
-// genotype, or a line, differs from the usual layout.
+// What a random file is made of: its size, its line end, how often (in a thousand) a genotype,
+// or a line, differs from the usual layout, and the characters of an allele code, 2 or 3.
 struct Shape {
     int loci;
     int generations;
@@ -60,30 +60,51 @@ struct Shape {
     std::string line_end;
     int odd_genotypes;
     int odd_lines;
+    int digits = 2;
 };
 
-// A two-digit code, or now and then one that converts otherwise or holds a character at or
-// about the bounds of the usual layout.
-std::string Code(Random& random, int odd) {
+// A code of `digits` characters, or now and then one that converts otherwise or holds a
+// character at or about the bounds of the usual layout.
+std::string Code(Random& random, int odd, int digits) {
     // "\1771" is code 127 and a 1.
-    static constexpr std::array<const char*, 12> Odd{
+    static constexpr std::array<const char*, 12> OddTwo{
         "00", " 7", "$A", "%1", "a0", "!!", "\1771", "\x80\xff", "\t1", "-0", "1\x1a", "+3"};
+    static constexpr std::array<const char*, 12> OddThree{"000",
+                                                          "  7",
+                                                          " 07",
+                                                          "7  ",
+                                                          "\t07",
+                                                          "-07",
+                                                          "0a1",
+                                                          "!!!",
+                                                          "\17712",
+                                                          "\x80\xff"
+                                                          "1",
+                                                          "1\x1a"
+                                                          "2",
+                                                          "$0A"};
     if (Below(random, 1000) < odd) {
-        return Odd[static_cast<std::size_t>(Below(random, Odd.size()))];
+        const auto& kinds = digits == 3 ? OddThree : OddTwo;
+        return kinds[static_cast<std::size_t>(Below(random, kinds.size()))];
     }
-    const int code = Below(random, 40) == 0 ? 0 : 1 + Below(random, 12);
-    return std::string(1, static_cast<char>('0' + code / 10)) + static_cast<char>('0' + code % 10);
+    // Twelve alleles, spread over the codes of the layout.
+    const int code = Below(random, 40) == 0 ? 0 : 1 + Below(random, 12) * (digits == 3 ? 83 : 1);
+    std::string text = std::to_string(code);
+    return std::string(static_cast<std::size_t>(digits) - text.size(), '0') + text;
+}
+
+std::string Genotypes(Random& random, const Shape& shape, int count, int odd) {
+    std::string text;
+    for (int l = 0; l < count; ++l) {
+        const int kind = Below(random, 1000) < odd ? Below(random, 3) : -1;
+        text += kind == 0 ? "  " : kind == 1 ? "\t" : kind == 2 ? " \t " : " ";
+        text += Code(random, odd, shape.digits) + Code(random, odd, shape.digits);
+    }
+    return text;
 }
 
 std::string Genotypes(Random& random, const Shape& shape, int count) {
-    std::string text;
-    for (int l = 0; l < count; ++l) {
-        const bool odd = Below(random, 1000) < shape.odd_genotypes;
-        const int kind = odd ? Below(random, 3) : -1;
-        text += kind == 0 ? "  " : kind == 1 ? "\t" : kind == 2 ? " \t " : " ";
-        text += Code(random, shape.odd_genotypes) + Code(random, shape.odd_genotypes);
-    }
-    return text;
+    return Genotypes(random, shape, count, shape.odd_genotypes);
 }
 
 // An individual line, or, now and then, a line that differs from one in a way the passes treat
@@ -95,6 +116,10 @@ std::string IndividualLine(Random& random, const Shape& shape, int generation, b
     const std::string head = std::to_string(generation) +
                              (first || Below(random, 4) != 0 ? " ind" : "_") +
                              std::to_string(Below(random, 999));
+    if (shape.digits == 3 && first && generation == 2) {
+        // The file's first individual line, which decides its layout: usual genotypes.
+        return head + "," + Genotypes(random, shape, shape.loci, 0) + shape.line_end;
+    }
     if (Below(random, 1000) >= shape.odd_lines) {
         return head + "," + Genotypes(random, shape, shape.loci) + shape.line_end;
     }
@@ -142,31 +167,47 @@ std::string RandomGenePop(Random& random, const Shape& shape) {
     return text;
 }
 
-TEST(PelkinGenotypeSkip, RandomGenePopFilesConvertAlikeWithTheSkipAndWithout) {
-    Random random(20240707);
+// Converts `rounds` random files of `digits`-character codes both ways; returns how many of them
+// converted. Rounds differ in size, line end and how often genotypes and lines are odd.
+int ConvertRandomFilesAlike(Random& random, int rounds, int digits) {
     static constexpr std::array<const char*, 3> LineEnds{"\n", "\r\n", "\r"};
+    static constexpr std::array<int, 3> OddGenotypes{0, 5, 60};
+    static constexpr std::array<int, 4> OddLines{0, 15, 0, 150};
     int converted = 0;
-    for (int round = 0; round < 48; ++round) {
-        static constexpr std::array<int, 3> OddGenotypes{0, 5, 60};
-        static constexpr std::array<int, 4> OddLines{0, 15, 0, 150};
+    for (int round = 0; round < rounds; ++round) {
         const Shape shape{1 + Below(random, 40),
                           1 + Below(random, 4),
                           1 + Below(random, 30),
                           LineEnds[static_cast<std::size_t>(round / 4 % 3)],
                           OddGenotypes[static_cast<std::size_t>(round % 3)],
-                          OddLines[static_cast<std::size_t>(round % 4)]};
+                          OddLines[static_cast<std::size_t>(round % 4)],
+                          digits};
         SCOPED_TRACE("round " + std::to_string(round));
         converted += ExpectAlike(RandomGenePop(random, shape)) == 0 ? 1 : 0;
-        ASSERT_FALSE(HasFailure());
+        if (::testing::Test::HasFailure()) {
+            break;
+        }
     }
+    return converted;
+}
+
+TEST(PelkinGenotypeSkip, RandomGenePopFilesConvertAlikeWithTheSkipAndWithout) {
+    Random random(20240707);
     // The clean files convert, so every locus's pass is compared, not only the first few.
-    EXPECT_GE(converted, 12);
+    EXPECT_GE(ConvertRandomFilesAlike(random, 48, 2), 12);
+}
+
+TEST(PelkinGenotypeSkip, RandomThreeDigitFilesConvertAlikeWithTheSkipAndWithout) {
+    Random random(20261208);
+    EXPECT_GE(ConvertRandomFilesAlike(random, 24, 3), 6);
 }
 
 TEST(PelkinGenotypeSkip, FilesLargerThanTheReadersBufferConvertAlike) {
     Random random(5);
     EXPECT_EQ(ExpectAlike(RandomGenePop(random, {100, 2, 330, "\n", 0, 0})), 0);
     ExpectAlike(RandomGenePop(random, {100, 2, 330, "\r\n", 20, 3}));
+    EXPECT_EQ(ExpectAlike(RandomGenePop(random, {100, 2, 250, "\n", 0, 0, 3})), 0);
+    ExpectAlike(RandomGenePop(random, {100, 2, 250, "\r\n", 20, 3, 3}));
 }
 
 TEST(PelkinGenotypeSkip, TestDataFilesConvertAlike) {

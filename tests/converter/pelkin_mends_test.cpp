@@ -198,4 +198,31 @@ TEST_F(PelkinMends, InputNamedAsACountFileBeyondItsLociIsConverted) {
     EXPECT_EQ(Files(), (Names{"locus2", "pelkin.out"}));
 }
 
+// ---- A marker line with blanks after it ----
+
+TEST_F(PelkinMends, PopWithTrailingBlanksEndsTheLocusNames) {
+    // Once a locus name: every individual line after it was taken for a locus name too, and the
+    // run ended with "No line POP, Pop or pop ends the locus names." (or "Too many loci").
+    for (const std::string marker : {"Pop ", "POP\t", "pop \t  "}) {
+        const auto run = Convert("T\r\nA\r\nB\r\n" + marker + "\r\n1 a, 0101 0202\r\n" + marker +
+                                 "\r\n2 b, 0102 0202\r\n");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(Read("pelkin.out"), "2 2 T\n2  1  \n"
+                                      "1.0000 0.0000 2 A  1\n"
+                                      "0.5000 0.5000 2 A  2\n"
+                                      "1.0000 2 B  1\n"
+                                      "1.0000 2 B  2\n");
+    }
+}
+
+TEST_F(PelkinMends, PopFollowedByOtherTextIsStillALocusName) {
+    // The search for generation numbers would take those names for markers: the number is given.
+    Put("data.gen", "T\nA\nPop 1\nPopulation\nPop\n1 a, 0101 0202 0303\n");
+    const auto run = RunWith({"--generations", "1", "data.gen"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 3 T\n1  1  1  \n"
+                                  "1.0000 2 A  1\n1.0000 2 Pop_1  1\n1.0000 2 Population  1\n");
+}
+
 } // namespace

@@ -157,7 +157,8 @@ TEST_F(PelkinFileFailures, MissingFileFailsRightAfterThePrompt) {
     const auto run = Run("absent.gen\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, IntroAndPrompt + Report(2, "00401010", "00401000"));
-    EXPECT_EQ(run.err, "");
+    // Once nothing on standard error.
+    EXPECT_EQ(run.err, "Pelkin: cannot open \"absent.gen\": No such file or directory\n");
     EXPECT_EQ(Files(), Names{});
 }
 

@@ -99,17 +99,64 @@ TEST_F(Pipeline, GenerationNumbersBeyond16BitsGiveTheirTrueInterval) {
               std::string::npos);
 }
 
-TEST_F(Pipeline, GenerationWithoutTypedCopiesIsRefusedByTheEstimator) {
-    // Every copy of the second generation is missing at locus 1: its line holds zeros and the
-    // total 0, which the estimator refuses by locus and sample.
+TEST_F(Pipeline, GenerationWithoutTypedCopiesIsLeftOutByTheEstimator) {
+    // Every copy of the second generation is missing at locus 1: its line once held zeros and
+    // the total 0, which the estimator refused ("allele frequencies sum to 0.000000 at locus 1
+    // in sample 2"). Now it holds the locus's frequencies over both generations and the total
+    // 0, and the estimator uses no allele of the locus next to that sample.
     Run("T\nLoc1\nPop\n1 a, 0101\n1 b, 0102\nPop\n4 a, 0000\n", "2\n");
     EXPECT_EQ(ReadFile(dir / "pelkin.out"), "2 1 T\n2  \n0.7500 0.2500 4 Loc1  1\n"
-                                            "0.0000 0.0000 0 Loc1  4\n");
+                                            "0.7500 0.2500 0 Loc1  4\n");
+    EXPECT_EQ(estimated.status, 0) << estimated.err;
+    EXPECT_EQ(report, Preamble("pelkin.out", 2) +
+                          "Estimated drift (Fs') and Ne over the interval from    1 to    4:\n" +
+                          column_header +
+                          "\n      Loc1     0       0       0     fixed            "
+                          "\n  All loci     0       0.0     0.0   fixed            \n\n" +
+                          legend);
+}
+
+TEST_F(Pipeline, LocusUntypedInOneGenerationIsFixedWhileTheOthersAreEstimated) {
+    // The worked data set with no copy of locus 1 typed in generation 5.
+    std::string genepop = WorkedGenePop("Loc1", "Loc2", 0, 5);
+    const std::size_t second = genepop.find("5 a");
+    for (std::size_t at = genepop.find(", ", second); at != std::string::npos;
+         at = genepop.find(", ", at + 1)) {
+        genepop.replace(at + 2, 4, "0000");
+    }
+    Run(genepop, "2\n");
+    EXPECT_EQ(ReadFile(dir / "pelkin.out"), "2 2 Worked example\n2  2  \n"
+                                            "0.6000 0.4000 100 Loc1  0\n"
+                                            "0.6000 0.4000 0 Loc1  5\n"
+                                            "0.6000 0.4000 100 Loc2  0\n"
+                                            "0.5000 0.5000 100 Loc2  5\n");
+    EXPECT_EQ(estimated.status, 0) << estimated.err;
+    // Leaving out Loc2, the one locus with usable alleles, leaves nothing.
+    EXPECT_EQ(report,
+              Preamble("pelkin.out", 2) +
+                  "Estimated drift (Fs') and Ne over the interval from    0 to    5:\n" +
+                  column_header +
+                  "\n      Loc1     0       0       0     fixed            "
+                  "\n      Loc2     2      50      50     0.0404040    0.0202020    5.0       124"
+                  "\n  All loci     2      50.0    50.0   0.0404040    0.0202020    5.0       124"
+                  "\nJackknife over 2 loci (assumed independent):"
+                  "\n                      Mean:                nan          nan    0.0       nan"
+                  "\n                        SE:                nan          nan"
+                  "\n95% Confidence intervals (Mean -/+ 1.96*SE):"
+                  "\n       Lower ( 2.5%) limit:                nan          nan              nan"
+                  "\n       Upper (97.5%) limit:                nan          nan              nan"
+                  "\n\n" +
+                  legend);
+}
+
+TEST_F(Pipeline, LocusUntypedInEveryGenerationIsRefusedByTheEstimator) {
+    Run("T\nLoc1\nLoc2\nPop\n1 a, 0101 0000\nPop\n4 a, 0102 0000\n", "2\n");
+    EXPECT_EQ(ReadFile(dir / "pelkin.out"), "2 2 T\n2  0  \n1.0000 0.0000 2 Loc1  1\n"
+                                            "0.5000 0.5000 2 Loc1  4\n0 Loc2  1\n0 Loc2  4\n");
     EXPECT_EQ(estimated.status, 1);
     EXPECT_EQ(
         estimated.err,
-        "Error in indata file: allele frequencies sum to 0.000000 at locus 1 in sample 2\n\n");
-    EXPECT_EQ(report, "");
+        "Error in indata file: allele frequencies sum to 0.000000 at locus 2 in sample 1\n\n");
 }
 
 TEST_F(Pipeline, SingleGenerationGivesAReportWithoutIntervals) {

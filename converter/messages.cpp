@@ -1,0 +1,181 @@
+#include "messages.h"
+
+namespace {
+
+constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
+    // The introduction: 16 lines, the first five empty.
+    {Msg::Intro, "Intro",
+     "\n\n\n\n\n"
+     "This program uses a \"classical\" two digit GenePop data file to create\n"
+     "an input allele frequency file that can be read by the Morvast program\n"
+     "for estimation of effective size from temporal allele frequency changes.\n"
+     "\n"
+     "You are prompted for the name of the GenePop input file. The converted\n"
+     "(output) file is named \"pelkin.out\" (rename it if you want to keep it).\n"
+     "\n"
+     "In the input file generations are treated as GenePop \"populations\", and the\n"
+     "generation number of each individual must be given first on the data line\n"
+     "and be followed by a blank. Any text is allowed after this blank before\n"
+     "the comma (\",\"). See the accompanying text and the example files for details."},
+    {Msg::Prompt, "Prompt", "Give name of input file (GenePop format): "},
+    {Msg::UsingData, "UsingData", "Using data from {file}"},
+    {Msg::Usage, "Usage",
+     "Usage: Pelkin [--generations LIST] [--] [FILE]\n"
+     "       Pelkin --help | -h\n"
+     "       Pelkin --version\n"
+     "Converts the GenePop file FILE, or the file named at the prompt, into the\n"
+     "allele-frequency file pelkin.out in the working folder, for Morvast.\n"
+     "  --generations LIST  the generation numbers of the file's samples in their\n"
+     "                      order, separated by commas (0,5,10), in place of the\n"
+     "                      numbers that begin the samples' first individual lines\n"
+     "  --                  ends the options, so that FILE may begin with -\n"
+     "  -h, --help          prints this text\n"
+     "  --version           prints the program's name and version"},
+    {Msg::Version, "Version", "Pelkin {version}"},
+
+    {Msg::RuntimeError, "RuntimeError", "Runtime error {number} at ${where}"},
+    {Msg::TraceLine, "TraceLine", "  ${where}"},
+
+    {Msg::GenerationsDiffer, "GenerationsDiffer",
+     "Check the data file! There seems to different numbers of\n"
+     "populations at different loci."},
+    {Msg::IndividualsDiffer, "IndividualsDiffer",
+     "Check the data file! There seems to be different numbers of\n"
+     "individuals at different loci."},
+    {Msg::NoMarkerAfterNames, "NoMarkerAfterNames",
+     "No line POP, Pop or pop ends the locus names."},
+    {Msg::TooManyLoci, "TooManyLoci", "Too many loci (at most 100)."},
+    {Msg::TooManyGenerations, "TooManyGenerations", "Too many generations (at most 50)."},
+    {Msg::NegativeCode, "NegativeCode", "Negative allele code at locus {locus}."},
+    {Msg::TooManyCopies, "TooManyCopies", "Too many gene copies at locus {locus} (at most 32767)."},
+    {Msg::TooManyAlleles, "TooManyAlleles", "Too many alleles at locus {locus} (at most 100)."},
+    {Msg::InputWouldBeOverwritten, "InputWouldBeOverwritten",
+     "The input file has the name of a file this program writes; rename it."},
+    {Msg::GenerationListDiffers, "GenerationListDiffers",
+     "The GenePop file has {generations} generations; --generations gives {numbers}."},
+
+    {Msg::FileOperationFailed, "FileOperationFailed",
+     "Pelkin: cannot {operation} \"{file}\": {reason}"},
+    {Msg::NoFileName, "NoFileName",
+     "Pelkin: no file name was given; type the GenePop file's name at the prompt, or give it "
+     "on the command line"},
+    {Msg::GenerationNumberUnread, "GenerationNumberUnread",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): the generation number of sample {sample} "
+     "cannot be read; begin the first individual line of each sample with its generation "
+     "number and a blank, or give the numbers with --generations"},
+    {Msg::CountFileChanged, "CountFileChanged",
+     "Pelkin: \"{file}\" does not read back as the count file this run wrote: it was changed "
+     "during the run; run Pelkin again, alone in its folder"},
+    {Msg::GenerationsDifferAtLine, "GenerationsDifferAtLine",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): the line ends before its genotype of locus "
+     "{locus} ({name}), where {counted} samples were counted against {first} at locus 1; give "
+     "every individual line one genotype per locus"},
+    {Msg::GenerationsDifferNoLine, "GenerationsDifferNoLine",
+     "Pelkin: \"{file}\": {counted} samples were counted at locus {locus} ({name}) against "
+     "{first} at locus 1; give every individual line its comma and one genotype per locus"},
+    {Msg::IndividualsDifferAtLine, "IndividualsDifferAtLine",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): the line ends before its genotype of locus "
+     "{locus} ({name}), where {counted} individuals were counted against {first} at locus 1; "
+     "give every individual line one genotype per locus"},
+    {Msg::IndividualsDifferNoLine, "IndividualsDifferNoLine",
+     "Pelkin: \"{file}\": {counted} individuals were counted at locus {locus} ({name}) against "
+     "{first} at locus 1; give every individual line its comma and one genotype per locus"},
+    {Msg::ShortLine, "ShortLine",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): the line ends before its genotype of locus "
+     "{locus} ({name}); give every individual line one genotype per locus, each of {length} "
+     "characters"},
+    {Msg::NoMarkerAfterNamesHint, "NoMarkerAfterNamesHint",
+     "Pelkin: \"{file}\": no line after the title is Pop, POP or pop alone, so the locus names "
+     "never end; put such a line between the last locus name and the first individual line"},
+    {Msg::TooManyLociAtLine, "TooManyLociAtLine",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): the locus names are still being read here, "
+     "past 100 loci; remove loci, or, if the names should end before this line, make the line "
+     "that ends them Pop alone"},
+    {Msg::TooManyGenerationsAtLine, "TooManyGenerationsAtLine",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): this line starts sample 51; split the file "
+     "into files of at most 50 samples, and rename any individual whose name begins with Pop"},
+    {Msg::NegativeCodeAtLine, "NegativeCodeAtLine",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): a negative allele code at locus {locus} "
+     "({name}); write every allele code in digits alone, a missing copy as 00"},
+    {Msg::TooManyCopiesOfAnAllele, "TooManyCopiesOfAnAllele",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): more than 32767 copies of one allele in "
+     "one sample at locus {locus} ({name}); split the sample into smaller ones"},
+    {Msg::TooManyCopiesAtLocus, "TooManyCopiesAtLocus",
+     "Pelkin: \"{file}\": more than 32767 gene copies in all at locus {locus} ({name}); "
+     "convert fewer individuals or fewer samples at a time"},
+    {Msg::TooManyAllelesHint, "TooManyAllelesHint",
+     "Pelkin: \"{file}\": {alleles} different allele codes occur at locus {locus} ({name}), "
+     "and Morvast reads at most 100; pool rare alleles into fewer codes, or remove the locus"},
+    {Msg::InputWouldBeOverwrittenHint, "InputWouldBeOverwrittenHint",
+     "Pelkin: \"{file}\" is the file \"{written}\" that this run writes; rename the GenePop "
+     "file, or convert it in another folder"},
+    {Msg::GenerationListDiffersHint, "GenerationListDiffersHint",
+     "Pelkin: \"{file}\" has {generations} samples, and --generations gives {numbers} "
+     "numbers; give one generation number per sample, in the order of the samples"},
+
+    {Msg::ReadAsThreeDigit, "ReadAsThreeDigit",
+     "Pelkin: \"{file}\" is read as a three-digit GenePop file (six-digit genotypes, as on "
+     "line {line})"},
+    {Msg::UntypedGeneration, "UntypedGeneration",
+     "Pelkin: locus {locus} ({name}) has no typed copy in generation {generation}; its "
+     "frequencies over all generations are written there, with sample size 0, and Morvast "
+     "leaves that sample out at this locus"},
+    {Msg::UntypedLocus, "UntypedLocus",
+     "Pelkin: locus {locus} ({name}) has no typed copy in any generation, and Morvast refuses "
+     "such a locus; remove it from \"{file}\""},
+
+    {Msg::UnknownOption, "UnknownOption", "Pelkin: unknown option \"{argument}\""},
+    {Msg::OptionAfterFile, "OptionAfterFile",
+     "Pelkin: \"{argument}\" stands after the file name; options come before it"},
+    {Msg::SecondFile, "SecondFile",
+     "Pelkin: a second file name \"{argument}\"; give one GenePop file"},
+    {Msg::ListMissing, "ListMissing",
+     "Pelkin: --generations needs a list of generation numbers, such as 0,5,10"},
+    {Msg::ListMalformed, "ListMalformed",
+     "Pelkin: \"{list}\" is not a list of generation numbers; give whole numbers from "
+     "-2147483648 to 2147483647 separated by commas, such as 0,5,10"},
+    {Msg::ListTwice, "ListTwice", "Pelkin: --generations is given twice; give it once"},
+}};
+
+constexpr bool InOrder() {
+    for (std::size_t i = 0; i < Table.size(); ++i) {
+        if (static_cast<std::size_t>(Table[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(InOrder(), "the message table lists the messages in the order of Msg");
+
+} // namespace
+
+const std::array<MessageText, static_cast<std::size_t>(Msg::Count)> message_table = Table;
+
+const char* TextOf(Msg id) {
+    return Table[static_cast<std::size_t>(id)].text;
+}
+
+std::string Filled(Msg id, std::initializer_list<std::string_view> values) {
+    return Filled(id, std::span<const std::string_view>(values.begin(), values.size()));
+}
+
+std::string Filled(Msg id, std::span<const std::string_view> values) {
+    const std::string_view text = TextOf(id);
+    std::string out;
+    auto value = values.begin();
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t open = text.find('{', at);
+        const std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
+        if (close == std::string_view::npos) {
+            out.append(text.substr(at));
+            break;
+        }
+        out.append(text.substr(at, open - at));
+        if (value != values.end()) {
+            out.append(*value++);
+        }
+        at = close + 1;
+    }
+    return out;
+}

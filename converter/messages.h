@@ -1,0 +1,81 @@
+// Every text that Pelkin prints, in one table: the introduction and the prompt, the usage and
+// version texts, the file-failure report, the refusals of a GenePop file on standard output,
+// and the lines on standard error that say what is wrong and what to change. A text may hold
+// fields written as a name in braces ("{locus}"); Filled puts the values in, in the order in
+// which the fields stand.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+enum class Msg : std::size_t {
+    // Standard output: the console.
+    Intro,
+    Prompt,
+    UsingData,
+    Usage,
+    Version,
+    // Standard output: the file-failure report.
+    RuntimeError,
+    TraceLine,
+    // Standard output: the refusals of a GenePop file.
+    GenerationsDiffer,
+    IndividualsDiffer,
+    NoMarkerAfterNames,
+    TooManyLoci,
+    TooManyGenerations,
+    NegativeCode,
+    TooManyCopies,
+    TooManyAlleles,
+    InputWouldBeOverwritten,
+    GenerationListDiffers,
+    // Standard error: what failed, and what to change.
+    FileOperationFailed,
+    NoFileName,
+    GenerationNumberUnread,
+    CountFileChanged,
+    GenerationsDifferAtLine,
+    GenerationsDifferNoLine,
+    IndividualsDifferAtLine,
+    IndividualsDifferNoLine,
+    ShortLine,
+    NoMarkerAfterNamesHint,
+    TooManyLociAtLine,
+    TooManyGenerationsAtLine,
+    NegativeCodeAtLine,
+    TooManyCopiesOfAnAllele,
+    TooManyCopiesAtLocus,
+    TooManyAllelesHint,
+    InputWouldBeOverwrittenHint,
+    GenerationListDiffersHint,
+    // Standard error: notices of a run that succeeds.
+    ReadAsThreeDigit,
+    UntypedGeneration,
+    UntypedLocus,
+    // Standard error: a command line that is not understood, before the usage text.
+    UnknownOption,
+    OptionAfterFile,
+    SecondFile,
+    ListMissing,
+    ListMalformed,
+    ListTwice,
+    Count
+};
+
+struct MessageText {
+    Msg id;
+    const char* name;
+    const char* text;
+};
+
+extern const std::array<MessageText, static_cast<std::size_t>(Msg::Count)> message_table;
+
+const char* TextOf(Msg id);
+
+// The text of `id` with its fields replaced by `values`, in order.
+std::string Filled(Msg id, std::span<const std::string_view> values);
+std::string Filled(Msg id, std::initializer_list<std::string_view> values);

@@ -1,0 +1,129 @@
+// The table of every text Pelkin prints, the filling of its fields, the list of generation
+// numbers of the command line, and the refusals that no whole-program run reaches.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "command_line.h"
+#include "count_in_dir.h"
+#include "data_messages.h"
+#include "messages.h"
+#include "run_state.h"
+
+namespace {
+
+TEST(ConverterMessages, EveryMessageHasAUniqueNameAndAText) {
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < message_table.size(); ++i) {
+        const MessageText& message = message_table[i];
+        EXPECT_EQ(static_cast<std::size_t>(message.id), i);
+        EXPECT_TRUE(names.insert(message.name).second) << message.name;
+        EXPECT_NE(std::string(message.text), "") << message.name;
+        // Every field opens and closes on one line.
+        const std::string text = message.text;
+        int open = 0;
+        for (const char c : text) {
+            open += c == '{' ? 1 : c == '}' ? -1 : 0;
+            EXPECT_TRUE(open == 0 || open == 1) << message.name;
+            EXPECT_FALSE(c == '\n' && open != 0) << message.name;
+        }
+        EXPECT_EQ(open, 0) << message.name;
+    }
+}
+
+TEST(ConverterMessages, LinesOnStandardErrorBeginWithTheProgramsName) {
+    for (std::size_t i = static_cast<std::size_t>(Msg::FileOperationFailed);
+         i < message_table.size(); ++i) {
+        EXPECT_EQ(std::string(message_table[i].text).rfind("Pelkin: ", 0), 0U)
+            << message_table[i].name;
+        EXPECT_EQ(std::string(message_table[i].text).find('\n'), std::string::npos)
+            << message_table[i].name;
+    }
+}
+
+TEST(ConverterMessages, FieldsAreFilledInOrderAndValuesAreTakenAsTheyStand) {
+    EXPECT_EQ(Filled(Msg::NegativeCode, {"7"}), "Negative allele code at locus 7.");
+    EXPECT_EQ(Filled(Msg::FileOperationFailed, {"open", "{x}.gen", "No such file or directory"}),
+              "Pelkin: cannot open \"{x}.gen\": No such file or directory");
+    // A field without a value is left empty; a text without fields is as it stands.
+    EXPECT_EQ(Filled(Msg::UsingData, {}), "Using data from ");
+    EXPECT_EQ(Filled(Msg::TooManyLoci, {"unused"}), "Too many loci (at most 100).");
+}
+
+// ---- The list of --generations ----
+
+TEST(ConverterGenerationList, WholeNumbersSeparatedByCommasAreRead) {
+    ResetRunState();
+    ASSERT_TRUE(ReadGenerationList("0,5,10"));
+    EXPECT_TRUE(gen_no_given);
+    EXPECT_EQ(n_given_gen, 3);
+    EXPECT_EQ(given_gen_no[1], 0);
+    EXPECT_EQ(given_gen_no[3], 10);
+    ASSERT_TRUE(ReadGenerationList("-3,+7,007,2147483647,-2147483648"));
+    EXPECT_EQ(n_given_gen, 5);
+    EXPECT_EQ(given_gen_no[1], -3);
+    EXPECT_EQ(given_gen_no[2], 7);
+    EXPECT_EQ(given_gen_no[3], 7);
+    EXPECT_EQ(given_gen_no[4], 2147483647);
+    EXPECT_EQ(given_gen_no[5], -2147483648);
+}
+
+TEST(ConverterGenerationList, ListsOfMoreThan50AreCountedWhole) {
+    ResetRunState();
+    std::string list = "1";
+    for (int g = 2; g <= 60; ++g) {
+        list.append(",").append(std::to_string(g));
+    }
+    ASSERT_TRUE(ReadGenerationList(list));
+    EXPECT_EQ(n_given_gen, 60);
+    EXPECT_EQ(given_gen_no[50], 50);
+}
+
+TEST(ConverterGenerationList, AnythingElseIsNoListAndSetsNothing) {
+    for (const std::string list :
+         {"", ",", "0,", ",0", "0,,5", "1.5", "1e3", " 1", "1 ", "0;5", "2147483648", "-2147483649",
+          "+-1", "--1", "+", "-", "0x10", "a", "5,x"}) {
+        ResetRunState();
+        EXPECT_FALSE(ReadGenerationList(list)) << '"' << list << '"';
+        EXPECT_FALSE(gen_no_given);
+        EXPECT_EQ(n_given_gen, 0);
+    }
+}
+
+// ---- Refusals without a line at fault ----
+
+// Runs `refuse` in a child process whose standard error goes to a file; returns that file.
+template <class Refusal> std::string StandardErrorOf(CountingDir& dir, Refusal refuse) {
+    EXPECT_EXIT(
+        {
+            std::freopen("out", "w", stdout);
+            std::freopen("err", "w", stderr);
+            refuse();
+        },
+        testing::ExitedWithCode(1), "");
+    return dir.Read("err");
+}
+
+TEST(ConverterMessages, CountsThatDifferWithoutAShortLineAreToldWithoutALine) {
+    CountingDir dir;
+    ResetRunState();
+    in_name = "data.gen";
+    loc_name[2] = std::string(1, 'B');
+    n_gen = 2;
+    copies_first = 8;
+    copies = 6;
+    EXPECT_EQ(StandardErrorOf(dir, [] { GenerationsDiffer(2, 1, std::nullopt); }),
+              "Pelkin: \"data.gen\": 1 samples were counted at locus 2 (B) against 2 at locus 1; "
+              "give every individual line its comma and one genotype per locus\n");
+    EXPECT_EQ(StandardErrorOf(dir, [] { IndividualsDiffer(2, std::nullopt); }),
+              "Pelkin: \"data.gen\": 3 individuals were counted at locus 2 (B) against 4 at "
+              "locus 1; give every individual line its comma and one genotype per locus\n");
+    EXPECT_EQ(dir.Read("out"), std::string(16, '\n').append(
+                                   "Check the data file! There seems to be different numbers of\n"
+                                   "individuals at different loci.\n"));
+}
+
+} // namespace

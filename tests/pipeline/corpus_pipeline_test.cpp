@@ -1,0 +1,75 @@
+// Real GenePop files whose individual lines begin with names, given their generation numbers
+// with --generations, converted by Pelkin and estimated by Morvast under plan 2: the report is
+// compared byte for byte with the one kept beside this test (data/*.report), and the files of
+// more samples than Morvast takes are refused by it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "program_run.h"
+
+namespace {
+
+using testing_support::ReadFile;
+using testing_support::RunProgram;
+
+struct Corpus {
+    const char* file;
+    const char* generations;
+    const char* notices; // what Pelkin says on standard error
+    const char* report;  // the report kept beside the test, or none when Morvast refuses
+};
+
+class CorpusPipeline : public ::testing::TestWithParam<Corpus> {};
+
+TEST_P(CorpusPipeline, ConvertsAndEstimatesAsTheKeptReport) {
+    const Corpus& corpus = GetParam();
+    testing_support::TempDir dir;
+    std::filesystem::copy_file(std::string(CONVERTER_DATA_DIR) + "/" + corpus.file,
+                               dir / "data.gen");
+    const auto converted =
+        RunProgram(PELKIN_EXE, {"--generations", corpus.generations, "data.gen"}, "", dir.path());
+    ASSERT_EQ(converted.status, 0) << converted.out << converted.err;
+    EXPECT_EQ(converted.err, corpus.notices);
+    const auto estimated = RunProgram(MORVAST_EXE, {"pelkin.out", "report.txt"}, "2\n", dir.path());
+    if (corpus.report == nullptr) {
+        EXPECT_EQ(estimated.status, 1);
+        EXPECT_EQ(estimated.err, "To many samples in this data set\n");
+        return;
+    }
+    EXPECT_EQ(estimated.status, 0) << estimated.err;
+    EXPECT_EQ(estimated.err, "");
+    EXPECT_EQ(ReadFile(dir / "report.txt"),
+              ReadFile(std::string(PIPELINE_DATA_DIR) + "/" + corpus.report));
+}
+
+std::string Untyped(const std::string& locus, const std::string& generation) {
+    return "Pelkin: locus " + locus + " has no typed copy in generation " + generation +
+           "; its frequencies over all generations are written there, with sample size 0, and "
+           "Morvast leaves that sample out at this locus\n";
+}
+
+const std::string big_notices = Untyped("2 (Locus2)", "20") + Untyped("3 (Locus3)", "20") +
+                                Untyped("13 (Locus13)", "20") + Untyped("13 (Locus13)", "30") +
+                                Untyped("14 (Locus14)", "20") + Untyped("14 (Locus14)", "30");
+const std::string c2_notices = Untyped("1 (136255903)", "5");
+const std::string cats_notices = Untyped("4 (fca45)", "80");
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CorpusPipeline,
+    ::testing::Values(
+        Corpus{"tiny.txt", "0,5,10", "", "tiny.report"},
+        Corpus{"c2line.gen", "0,5,10", c2_notices.c_str(), "c2line.report"},
+        Corpus{"c2space.gen", "0,5,10", c2_notices.c_str(), "c2space.report"},
+        Corpus{"big.gen", "0,5,10,15,20,25,30,35,40,45", big_notices.c_str(), "big.report"},
+        Corpus{"nancycats.gen", "0,5,10,15,20,25,30,35,40,45,50,55,60,65,70,75,80",
+               cats_notices.c_str(), nullptr},
+        Corpus{"pel1600.txt", "0,5,10,15,20,25,30,35,40,45,50,55,60,65,70,75,80,85,90,95,100,105",
+               "", nullptr}),
+    [](const auto& info) {
+        const std::string file = info.param.file;
+        return file.substr(0, file.find('.'));
+    });
+
+} // namespace
