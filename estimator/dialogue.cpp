@@ -21,15 +21,6 @@ void Prompt(Text prompt) {
     std::fflush(stdout);
 }
 
-constexpr const char* Usage =
-    "Usage: Morvast [DATA [REPORT]]\n"
-    "       Morvast --help | -h\n"
-    "       Morvast --version\n"
-    "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
-    "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
-    "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
-    "for plan 1, the census size N.\n";
-
 } // namespace
 
 bool AnswerInfoOption(int argc, char** argv) {
@@ -38,11 +29,11 @@ bool AnswerInfoOption(int argc, char** argv) {
     }
     const std::string first = argv[1];
     if (first == "--help" || first == "-h") {
-        std::fputs(Usage, stdout);
+        Print(Text::usage);
         return true;
     }
     if (first == "--version") {
-        std::printf("Morvast %s\n", ProjectVersion);
+        Print(Text::version, {ProjectVersion});
         return true;
     }
     return false;

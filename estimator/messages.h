@@ -10,6 +10,9 @@
 #include <string_view>
 
 enum class Text {
+    // The answers to --help and --version.
+    usage,
+    version,
     // The prompts, which end without a line end.
     data_file_prompt,
     report_file_prompt,
@@ -39,7 +42,7 @@ enum class Text {
     text_count,
 };
 
-enum class TextKind { prompt, progress, failure };
+enum class TextKind { info, prompt, progress, failure };
 
 struct TextEntry {
     Text id;
@@ -48,6 +51,16 @@ struct TextEntry {
 };
 
 inline constexpr std::array morvast_texts{
+    TextEntry{Text::usage, TextKind::info,
+              "Usage: Morvast [DATA [REPORT]]\n"
+              "       Morvast --help | -h\n"
+              "       Morvast --version\n"
+              "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
+              "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
+              "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
+              "for plan 1, the census size N.\n"},
+    TextEntry{Text::version, TextKind::info, "Morvast {VERSION}\n"},
+
     TextEntry{Text::data_file_prompt, TextKind::prompt, "Enter name of data file: "},
     TextEntry{Text::report_file_prompt, TextKind::prompt, "Enter output file name: "},
     TextEntry{Text::plan_prompt, TextKind::prompt, "Enter sample plan (1 or 2): "},
