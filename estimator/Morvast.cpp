@@ -1,6 +1,6 @@
 // Morvast: estimates the variance-effective size of a population from the drift of allele
 // frequencies between samples taken in different generations, and appends the report to the
-// report file.
+// report file; with --table FILE it also writes the results as a table to FILE.
 #include <cstdio>
 
 #include "data_tables.h"
@@ -9,10 +9,14 @@
 #include "opening_screen.h"
 #include "report.h"
 #include "report_file.h"
+#include "results_table.h"
+#include "table_file.h"
 
 int main(int argc, char** argv) {
     OpeningScreen();
-    TakeFileNames(argc, argv);
+    const int table_arguments = TakeTableOption(argc, argv);
+    TakeFileNames(argc - table_arguments, argv + table_arguments);
+    RefuseTableOverInputs();
     AskSamplePlan();
 
     OpenReport();
@@ -20,6 +24,11 @@ int main(int argc, char** argv) {
     GetData(infilename);
     std::printf("Processing %s\n", infilename.c_str());
 
+    // The table is written whole before any of the report, and takes the place of an earlier
+    // table only once the report is in its file.
+    if (!tablefilename.empty()) {
+        WriteTableDraft(TableText());
+    }
     WritePreamble();
     for (int sample = 1; sample < n_samples; ++sample) {
         WriteInterval(sample);
@@ -27,6 +36,7 @@ int main(int argc, char** argv) {
     WriteLegend();
 
     CloseReport();
+    CommitTable();
     std::printf("Result written to %s\n", outfilename.c_str());
     return 0;
 }

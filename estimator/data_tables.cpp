@@ -10,5 +10,6 @@ std::array<std::int32_t, MaxSamples + 1> t{};
 
 std::string infilename;
 std::string outfilename;
+std::string tablefilename;
 std::int32_t sample_plan = 0;
 std::int32_t census_size = 0;
