@@ -50,15 +50,26 @@ void RemoveDraft() {
     Error(Filled(message_table_not_written, {tablefilename, std::strerror(error_number)}));
 }
 
+// The path with every link and "." and ".." of its part that exists resolved; empty when that
+// fails.
+std::filesystem::path Resolved(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    if (error) {
+        return {};
+    }
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+    return error ? std::filesystem::path() : resolved;
+}
+
+// Whether two names stand for one file: the same name, the same path once resolved (the report
+// file need not exist yet), or one file under two names.
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b) {
         return true;
     }
-    std::error_code a_error;
-    std::error_code b_error;
-    const auto a_path = std::filesystem::weakly_canonical(a, a_error);
-    const auto b_path = std::filesystem::weakly_canonical(b, b_error);
-    if (!a_error && !b_error && a_path == b_path) {
+    const std::filesystem::path a_path = Resolved(a);
+    if (!a_path.empty() && a_path == Resolved(b)) {
         return true;
     }
     struct stat a_stat;

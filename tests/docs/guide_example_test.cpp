@@ -1,12 +1,16 @@
 // The guide's worked example, run as the guide tells it: the bundled GenePop file converted by
 // Pelkin with its name typed at the prompt, then estimated by Morvast under plan 1 with a
-// census size of 200. What the programs write must be what the guide quotes, byte for byte.
+// census size of 200. What the programs write must be what the guide quotes, byte for byte;
+// the table of the same run must hold the report's numbers, in columns that the guide and the
+// manual page describe.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "guide_text.h"
 #include "program_run.h"
+#include "table_digits.h"
+#include "tsv_table.h"
 
 namespace {
 
@@ -34,6 +38,29 @@ TEST(GuideWorkedExample, PelkinOutAndReportAreThoseTheGuideQuotes) {
     EXPECT_EQ(estimated.status, 0);
     EXPECT_EQ(estimated.err, "");
     EXPECT_EQ(ReadFile(dir / "drift_example.report"), quoted_report);
+}
+
+TEST(GuideWorkedExample, TableHoldsTheReportsNumbersInTheColumnsDescribed) {
+    testing_support::TempDir dir;
+    std::filesystem::copy_file(EXAMPLE_FILE, dir / "drift_example.gen");
+    ASSERT_EQ(RunProgram(PELKIN_EXE, {}, "drift_example.gen\n", dir.path()).status, 0);
+    const auto estimated =
+        RunProgram(MORVAST_EXE, {"--table", "results.tsv", "pelkin.out", "drift_example.report"},
+                   "1\n200\n", dir.path());
+    ASSERT_EQ(estimated.status, 0) << estimated.err;
+    const std::string table = ReadFile(dir / "results.tsv");
+    EXPECT_EQ(testing_support::TableAgainstReport(table, ReadFile(dir / "drift_example.report")),
+              "");
+
+    const testing_support::TsvTable read = testing_support::ReadTsv(table);
+    ASSERT_EQ(read.fault, "");
+    EXPECT_EQ(read.rows.size(), 26u); // two intervals of 12 loci and all loci
+    const std::string guide = ReadFile(GUIDE_FILE);
+    const std::string page = ReadFile(std::string(MAN_DIR) + "/Morvast.1");
+    for (const std::string& column : read.header) {
+        EXPECT_NE(guide.find("`" + column + "`"), std::string::npos) << column << " in the guide";
+        EXPECT_NE(page.find(".B " + column), std::string::npos) << column << " in the page";
+    }
 }
 
 } // namespace
