@@ -5,6 +5,7 @@
 
 #include "data_tables.h"
 #include "error.h"
+#include "messages.h"
 #include "number_read.h"
 #include "text_input.h"
 
@@ -14,8 +15,8 @@ namespace {
 // the next prompt.
 TextInput answers{stdin};
 
-void Prompt(const char* text) {
-    std::fputs(text, stdout);
+void Prompt(Text prompt) {
+    Print(prompt);
     std::fflush(stdout);
 }
 
@@ -23,33 +24,37 @@ void Prompt(const char* text) {
 
 void TakeFileNames(int argc, char** argv) {
     if (argc < 2) {
-        Prompt("Enter name of data file: ");
+        Prompt(Text::data_file_prompt);
         ReadItem(answers, infilename);
-        Prompt("Enter output file name: ");
+        Prompt(Text::report_file_prompt);
         ReadItem(answers, outfilename);
         return;
     }
     infilename = argv[1];
-    std::printf("Using data from %s\n", infilename.c_str());
+    Print(Text::using_data, {infilename});
     if (argc == 2) {
         outfilename = infilename + ".OUT";
-        std::printf("Writing resuls to %s\n", outfilename.c_str());
+        Print(Text::writing_results, {outfilename});
     } else {
         outfilename = argv[2];
     }
 }
 
 void AskSamplePlan() {
-    Prompt("Enter sample plan (1 or 2): ");
+    Prompt(Text::plan_prompt);
     if (!ReadInteger(answers, sample_plan) || (sample_plan != 1 && sample_plan != 2)) {
-        Error(" Invalid entry ");
+        Error(Say(Text::invalid_entry));
     }
     if (sample_plan != 1) {
         return;
     }
-    Prompt("Enter actual (census) population size, N: ");
+    Prompt(Text::census_prompt);
     // A zero N would make the plan-1 correction divide by zero.
     if (!ReadInteger(answers, census_size) || census_size <= 0) {
-        Error(" Invalid entry ");
+        Error(Say(Text::invalid_entry));
     }
+}
+
+void ResetAnswers() {
+    answers.Forget();
 }

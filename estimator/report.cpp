@@ -3,7 +3,6 @@
 #include "data_tables.h"
 #include "drift_statistic.h"
 #include "fixed_field.h"
-#include "report_file.h"
 
 namespace {
 
@@ -59,21 +58,21 @@ std::string JackknifeText(const JackknifeResult& r) {
     return block;
 }
 
-void WritePreamble() {
-    WriteReportText(std::string("Output from Morvast (version ") + version_text + ")\n");
-    WriteReportText("Data are from from file " + infilename + "\n");
-    WriteReportText("\nNote: Effective size (Ne = t/2Fs') is estimated under the assumptions "
-                    "that:\n"
-                    "         - the organism is diploid\n"
-                    "         - generations are discrete\n"
-                    "         - time is measured in generations\n"
-                    "         - only genetic drift affects allele frequency dynamics\n");
-    WriteReportText("         - samples are from a single population, drawn according to plan " +
-                    std::to_string(sample_plan) + "\n");
-    WriteReportText("         - multiple sample intervals are computed separately\n\n");
+std::string PreambleText() {
+    return std::string("Output from Morvast (version ") + version_text + ")\n" +
+           "Data are from from file " + infilename + "\n" +
+           "\nNote: Effective size (Ne = t/2Fs') is estimated under the assumptions that:\n"
+           "         - the organism is diploid\n"
+           "         - generations are discrete\n"
+           "         - time is measured in generations\n"
+           "         - only genetic drift affects allele frequency dynamics\n"
+           "         - samples are from a single population, drawn according to plan " +
+           std::to_string(sample_plan) +
+           "\n"
+           "         - multiple sample intervals are computed separately\n\n";
 }
 
-void WriteInterval(int first_sample) {
+std::string IntervalText(int first_sample) {
     std::string text = "Estimated drift (Fs') and Ne over the interval from " +
                        IntegerField(t[first_sample], 4) + " to " +
                        IntegerField(t[first_sample + 1], 4) + ":\n";
@@ -86,15 +85,15 @@ void WriteInterval(int first_sample) {
     if (all_loci.sums.Kl >= 1) {
         text += JackknifeText(Jackknife(first_sample));
     }
-    WriteReportText(text + "\n\n");
+    return text + "\n\n";
 }
 
-void WriteLegend() {
-    WriteReportText("\nWhere\n"
-                    "K = number of alleles\n"
-                    "S1, S2 = number of genotyped individuals in each of the two samples\n"
-                    "Fs = observed allele frequency shift over the sample interval\n"
-                    "Fs' = d.o. corrected for expected contribution from sampling\n"
-                    "t = number of generations between the two samples\n"
-                    "Ne = estimated variance-effective population size per generation\n\n");
+std::string LegendText() {
+    return "\nWhere\n"
+           "K = number of alleles\n"
+           "S1, S2 = number of genotyped individuals in each of the two samples\n"
+           "Fs = observed allele frequency shift over the sample interval\n"
+           "Fs' = d.o. corrected for expected contribution from sampling\n"
+           "t = number of generations between the two samples\n"
+           "Ne = estimated variance-effective population size per generation\n\n";
 }

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -11,29 +10,9 @@
 
 #include "data_tables.h"
 #include "error.h"
+#include "messages.h"
 
 namespace {
-
-// The table's messages; %s stands for the table's name, then the system's reason.
-const char* const message_no_table_name =
-    "Morvast: --table needs a file name after it, before the data file's name";
-const char* const message_table_is_data =
-    "Morvast: the table %s would replace the data file; name another file after --table";
-const char* const message_table_is_report =
-    "Morvast: the table %s would replace the report file; name another file after --table";
-const char* const message_table_not_written = "Morvast: cannot write the table %s: %s";
-
-// The message with each %s replaced in turn by the next of `parts`.
-std::string Filled(const char* message, std::initializer_list<std::string> parts) {
-    std::string text = message;
-    std::size_t at = 0;
-    for (const std::string& part : parts) {
-        at = text.find("%s", at);
-        text.replace(at, 2, part);
-        at += part.size();
-    }
-    return text;
-}
 
 // The draft's name while it exists, empty otherwise.
 std::string draft_name;
@@ -47,7 +26,7 @@ void RemoveDraft() {
 
 [[noreturn]] void TableNotWritten(int error_number) {
     RemoveDraft();
-    Error(Filled(message_table_not_written, {tablefilename, std::strerror(error_number)}));
+    Error(Say(Text::cannot_write_table, {tablefilename, std::strerror(error_number)}));
 }
 
 // The path with every link and "." and ".." of its part that exists resolved; empty when that
@@ -99,7 +78,7 @@ int TakeTableOption(int argc, char** argv) {
         return 0;
     }
     if (argc < 3 || argv[2][0] == '\0') {
-        Error(message_no_table_name);
+        Error(Say(Text::table_without_name));
     }
     tablefilename = argv[2];
     return 2;
@@ -110,10 +89,10 @@ void RefuseTableOverInputs() {
         return;
     }
     if (SameFile(tablefilename, infilename)) {
-        Error(Filled(message_table_is_data, {tablefilename}));
+        Error(Say(Text::table_is_data, {tablefilename}));
     }
     if (SameFile(tablefilename, outfilename)) {
-        Error(Filled(message_table_is_report, {tablefilename}));
+        Error(Say(Text::table_is_report, {tablefilename}));
     }
 }
 
@@ -126,8 +105,6 @@ void WriteTableDraft(const std::string& text) {
     if (fd < 0) {
         TableNotWritten(errno);
     }
-    static const bool cleanup_registered = std::atexit(RemoveDraft) == 0;
-    (void)cleanup_registered;
     draft_name = name;
 
     // mkstemp makes the draft readable by its owner only; the table gets the permissions of a
@@ -158,4 +135,8 @@ void CommitTable() {
         TableNotWritten(errno);
     }
     draft_name.clear();
+}
+
+void AbandonTable() {
+    RemoveDraft();
 }

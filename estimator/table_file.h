@@ -20,3 +20,7 @@ void WriteTableDraft(const std::string& text);
 
 // Puts the draft in place of the table file.
 void CommitTable();
+
+// Removes the draft of a run that failed before it was put in place. Does nothing when there is
+// none.
+void AbandonTable();

@@ -207,9 +207,7 @@ TEST(MorvastTableFile, ReplacedOnlyWhenTheRunSucceeds) {
     EXPECT_EQ(RunMorvast(dir, {"--table", "t.tsv", "two.txt", "r.txt"}, "3\n").status, 1);
     EXPECT_EQ(RunMorvast(dir, {"--table", "t.tsv", "bad.txt", "r.txt"}, "2\n").status, 1);
     EXPECT_EQ(ReadFile(dir / "t.tsv"), "earlier table\n");
-    // The failed reading of bad.txt left the report file it opened, empty.
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bad.txt", "r.txt", "t.tsv", "two.txt"}));
-    fs::remove(dir / "r.txt");
+    EXPECT_EQ(FilesIn(dir), files);
 
     fs::permissions(dir / "t.tsv", fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_EQ(RunMorvast(dir, {"--table", "t.tsv", "two.txt", "r.txt"}, "2\n").status, 0);
