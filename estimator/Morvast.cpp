@@ -1,6 +1,6 @@
 // Morvast: estimates the variance-effective size of a population from the drift of allele
 // frequencies between samples taken in different generations, and appends the report to the
-// report file.
+// report file; with --table FILE it also writes the results as a table to FILE.
 #include <csignal>
 #include <string>
 
@@ -13,13 +13,17 @@
 #include "opening_screen.h"
 #include "report.h"
 #include "report_file.h"
+#include "results_table.h"
+#include "table_file.h"
 
 int EstimationRun(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv)) {
         return 0;
     }
     OpeningScreen();
-    TakeFileNames(argc, argv);
+    const int table_arguments = TakeTableOption(argc, argv);
+    TakeFileNames(argc - table_arguments, argv + table_arguments);
+    RefuseTableOverInputs();
     AskSamplePlan();
 
     OpenReport();
@@ -33,7 +37,13 @@ int EstimationRun(int argc, char** argv) {
     }
     report += LegendText();
 
+    // The table is written whole before the report is appended, and takes the place of an
+    // earlier table only once the report is in its file.
+    if (!tablefilename.empty()) {
+        WriteTableDraft(TableText());
+    }
     AppendReport(report);
+    CommitTable();
     Print(Text::result_written, {outfilename});
     return 0;
 }
@@ -47,6 +57,7 @@ int MorvastMain(int argc, char** argv) {
         return EstimationRun(argc, argv);
     } catch (const RunEnd& end) {
         AbandonReport();
+        AbandonTable();
         return ReportRunEnd(end);
     }
 }

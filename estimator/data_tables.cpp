@@ -10,6 +10,7 @@ std::array<std::int32_t, MaxSamples + 1> t{};
 
 std::string infilename;
 std::string outfilename;
+std::string tablefilename;
 std::int32_t sample_plan = 0;
 std::int32_t census_size = 0;
 
@@ -35,6 +36,7 @@ void ResetRunValues() {
     ClearDataTables();
     infilename.clear();
     outfilename.clear();
+    tablefilename.clear();
     sample_plan = 0;
     census_size = 0;
 }

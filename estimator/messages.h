@@ -38,11 +38,15 @@ enum class Text {
     sample_size,
     generation_number,
     cannot_write_report,
+    table_without_name,
+    table_is_data,
+    table_is_report,
+    cannot_write_table,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
 };
 
-enum class TextKind { info, prompt, progress, failure };
+enum class TextKind { usage, prompt, progress, failure };
 
 struct TextEntry {
     Text id;
@@ -51,15 +55,16 @@ struct TextEntry {
 };
 
 inline constexpr std::array morvast_texts{
-    TextEntry{Text::usage, TextKind::info,
-              "Usage: Morvast [DATA [REPORT]]\n"
+    TextEntry{Text::usage, TextKind::usage,
+              "Usage: Morvast [--table TABLE] [DATA [REPORT]]\n"
               "       Morvast --help | -h\n"
               "       Morvast --version\n"
               "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
               "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
               "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
-              "for plan 1, the census size N.\n"},
-    TextEntry{Text::version, TextKind::info, "Morvast {VERSION}\n"},
+              "for plan 1, the census size N. With --table, also writes the results to TABLE\n"
+              "as tab-separated values.\n"},
+    TextEntry{Text::version, TextKind::usage, "Morvast {VERSION}\n"},
 
     TextEntry{Text::data_file_prompt, TextKind::prompt, "Enter name of data file: "},
     TextEntry{Text::report_file_prompt, TextKind::prompt, "Enter output file name: "},
@@ -90,6 +95,17 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::generation_number, TextKind::failure,
               "Error in infilename (generation number)"},
     TextEntry{Text::cannot_write_report, TextKind::failure, "Cannot write the results to {REPORT}"},
+    TextEntry{Text::table_without_name, TextKind::failure,
+              "Morvast: --table needs a file name after it, before the data file's name"},
+    TextEntry{Text::table_is_data, TextKind::failure,
+              "Morvast: the table {TABLE} would replace the data file; name another file after "
+              "--table"},
+    TextEntry{Text::table_is_report, TextKind::failure,
+              "Morvast: the table {TABLE} would replace the report file; name another file after "
+              "--table"},
+    // {REASON} is the system's description of the error.
+    TextEntry{Text::cannot_write_table, TextKind::failure,
+              "Morvast: cannot write the table {TABLE}: {REASON}"},
 };
 
 // The table lists every text once, in the order of Text, so that a text is found by its place.

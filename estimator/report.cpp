@@ -44,22 +44,17 @@ std::string AllLociRowText(const RowValues& row) {
 } // namespace
 
 std::string JackknifeText(const JackknifeResult& r) {
-    const double lower_Fs = r.mean_Fs - 1.96 * r.se_Fs;
-    const double upper_Fs = r.mean_Fs + 1.96 * r.se_Fs;
-    const double lower_corrected = r.mean_Fs_corrected - 1.96 * r.se_Fs_corrected;
-    const double upper_corrected = r.mean_Fs_corrected + 1.96 * r.se_Fs_corrected;
+    const JackknifeLimits limits = LimitsOf(r);
     std::string block = "\nJackknife over " + std::to_string(r.m) + " loci (assumed independent):";
     block += "\n                      Mean:       ";
-    block += StatisticFields(r.mean_Fs, r.mean_Fs_corrected, r.t_span,
-                             ComputeNe(r.mean_Fs_corrected, r.t_span));
+    block += StatisticFields(r.mean_Fs, r.mean_Fs_corrected, r.t_span, limits.Ne_of_mean);
     block += "\n                        SE:       ";
     block += FixedField(r.se_Fs, 12, 7) + " " + FixedField(r.se_Fs_corrected, 12, 7);
     block += "\n95% Confidence intervals (Mean -/+ 1.96*SE):";
-    // Ne falls as Fs' rises, so each Ne limit comes from the opposite limit of Fs'.
     block += "\n       Lower ( 2.5%) limit:       ";
-    block += LimitFields(lower_Fs, lower_corrected, ComputeNe(upper_corrected, r.t_span));
+    block += LimitFields(limits.lower_Fs, limits.lower_corrected, limits.lower_Ne);
     block += "\n       Upper (97.5%) limit:       ";
-    block += LimitFields(upper_Fs, upper_corrected, ComputeNe(lower_corrected, r.t_span));
+    block += LimitFields(limits.upper_Fs, limits.upper_corrected, limits.upper_Ne);
     return block;
 }
 
