@@ -1,35 +1,68 @@
 // Morvast: estimates the variance-effective size of a population from the drift of allele
 // frequencies between samples taken in different generations, and appends the report to the
-// report file.
-#include <cstdio>
+// report file; with --table FILE it also writes the results as a table to FILE.
+#include <csignal>
+#include <string>
 
 #include "data_tables.h"
 #include "dialogue.h"
+#include "error.h"
+#include "estimation_run.h"
 #include "frequency_reader.h"
+#include "messages.h"
 #include "opening_screen.h"
 #include "report.h"
 #include "report_file.h"
+#include "results_table.h"
+#include "table_file.h"
 
-int main(int argc, char** argv) {
+int EstimationRun(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv)) {
         return 0;
     }
     OpeningScreen();
-    TakeFileNames(argc, argv);
+    const int table_arguments = TakeTableOption(argc, argv);
+    TakeFileNames(argc - table_arguments, argv + table_arguments);
+    RefuseTableOverInputs();
     AskSamplePlan();
 
     OpenReport();
-    std::printf("Reading %s\n", infilename.c_str());
+    Print(Text::reading, {infilename});
     GetData(infilename);
-    std::printf("Processing %s\n", infilename.c_str());
+    Print(Text::processing, {infilename});
 
-    WritePreamble();
+    std::string report = PreambleText();
     for (int sample = 1; sample < n_samples; ++sample) {
-        WriteInterval(sample);
+        report += IntervalText(sample);
     }
-    WriteLegend();
+    report += LegendText();
 
-    CloseReport();
-    std::printf("Result written to %s\n", outfilename.c_str());
+    // The table is written whole before the report is appended, and takes the place of an
+    // earlier table only once the report is in its file.
+    if (!tablefilename.empty()) {
+        WriteTableDraft(TableText());
+    }
+    AppendReport(report);
+    CommitTable();
+    Print(Text::result_written, {outfilename});
     return 0;
+}
+
+int MorvastMain(int argc, char** argv) {
+    // A write beyond the file-size limit, or to a pipe closed at its far end, fails as any
+    // write does instead of ending the process unannounced.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    try {
+        return EstimationRun(argc, argv);
+    } catch (const RunEnd& end) {
+        AbandonReport();
+        AbandonTable();
+        return ReportRunEnd(end);
+    }
+}
+
+void ResetRun() {
+    ResetRunValues();
+    ResetAnswers();
 }

@@ -32,5 +32,11 @@ inline constexpr std::size_t MaxNameLength = 255;
 // The dialogue's answers, held for the whole run.
 extern std::string infilename;
 extern std::string outfilename;
-extern std::int32_t sample_plan; // 1 or 2
-extern std::int32_t census_size; // N, asked for plan 1 only
+extern std::string tablefilename; // of --table FILE; empty without the option
+extern std::int32_t sample_plan;  // 1 or 2
+extern std::int32_t census_size;  // N, asked for plan 1 only
+
+// Empties the data tables, as the reader does before it fills them.
+void ClearDataTables();
+// Empties the data tables and the run-wide values (file names, plan, N), as before a run.
+void ResetRunValues();

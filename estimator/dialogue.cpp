@@ -5,6 +5,7 @@
 
 #include "data_tables.h"
 #include "error.h"
+#include "messages.h"
 #include "number_read.h"
 #include "project_version.h"
 #include "text_input.h"
@@ -15,19 +16,10 @@ namespace {
 // the next prompt.
 TextInput answers{stdin};
 
-void Prompt(const char* text) {
-    std::fputs(text, stdout);
+void Prompt(Text prompt) {
+    Print(prompt);
     std::fflush(stdout);
 }
-
-constexpr const char* Usage =
-    "Usage: Morvast [DATA [REPORT]]\n"
-    "       Morvast --help | -h\n"
-    "       Morvast --version\n"
-    "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
-    "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
-    "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
-    "for plan 1, the census size N.\n";
 
 } // namespace
 
@@ -37,11 +29,11 @@ bool AnswerInfoOption(int argc, char** argv) {
     }
     const std::string first = argv[1];
     if (first == "--help" || first == "-h") {
-        std::fputs(Usage, stdout);
+        Print(Text::usage);
         return true;
     }
     if (first == "--version") {
-        std::printf("Morvast %s\n", ProjectVersion);
+        Print(Text::version, {ProjectVersion});
         return true;
     }
     return false;
@@ -49,33 +41,37 @@ bool AnswerInfoOption(int argc, char** argv) {
 
 void TakeFileNames(int argc, char** argv) {
     if (argc < 2) {
-        Prompt("Enter name of data file: ");
+        Prompt(Text::data_file_prompt);
         ReadItem(answers, infilename);
-        Prompt("Enter output file name: ");
+        Prompt(Text::report_file_prompt);
         ReadItem(answers, outfilename);
         return;
     }
     infilename = argv[1];
-    std::printf("Using data from %s\n", infilename.c_str());
+    Print(Text::using_data, {infilename});
     if (argc == 2) {
         outfilename = infilename + ".OUT";
-        std::printf("Writing resuls to %s\n", outfilename.c_str());
+        Print(Text::writing_results, {outfilename});
     } else {
         outfilename = argv[2];
     }
 }
 
 void AskSamplePlan() {
-    Prompt("Enter sample plan (1 or 2): ");
+    Prompt(Text::plan_prompt);
     if (!ReadInteger(answers, sample_plan) || (sample_plan != 1 && sample_plan != 2)) {
-        Error(" Invalid entry ");
+        Error(Say(Text::invalid_entry));
     }
     if (sample_plan != 1) {
         return;
     }
-    Prompt("Enter actual (census) population size, N: ");
+    Prompt(Text::census_prompt);
     // A zero N would make the plan-1 correction divide by zero.
     if (!ReadInteger(answers, census_size) || census_size <= 0) {
-        Error(" Invalid entry ");
+        Error(Say(Text::invalid_entry));
     }
+}
+
+void ResetAnswers() {
+    answers.Forget();
 }

@@ -12,3 +12,6 @@ void TakeFileNames(int argc, char** argv);
 
 // Asks for the sample plan and, for plan 1, the census size N.
 void AskSamplePlan();
+
+// Forgets what was read ahead of the answers, so that a new run reads standard input afresh.
+void ResetAnswers();

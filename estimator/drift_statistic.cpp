@@ -58,10 +58,14 @@ DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_o
 Shifts ShiftsOf(const DriftSums& sums, DivisorShift divisor) {
     Shifts shifts;
     shifts.Fs = sums.num / sums.den;
-    const double numerator = CorrectedNumerator(shifts.Fs, HarmonicMean(sums.S1, sums.S2));
-    const double f = divisor == DivisorShift::Fs ? shifts.Fs : numerator;
-    shifts.Fs_corrected = numerator / ((1.0 + f / 4.0) * (1.0 - 1.0 / (2.0 * sums.S2)));
+    shifts.Fs_corrected = CorrectedShift(shifts.Fs, sums, divisor);
     return shifts;
+}
+
+double CorrectedShift(double Fs, const DriftSums& sums, DivisorShift divisor) {
+    const double numerator = CorrectedNumerator(Fs, HarmonicMean(sums.S1, sums.S2));
+    const double f = divisor == DivisorShift::Fs ? Fs : numerator;
+    return numerator / ((1.0 + f / 4.0) * (1.0 - 1.0 / (2.0 * sums.S2)));
 }
 
 RowValues EvaluateRow(int first_locus, int last_locus, int first_sample) {

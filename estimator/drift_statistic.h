@@ -58,6 +58,10 @@ struct Shifts {
 // for n_2 of the estimator's formula. A set with no allele used gives 0/0, not a number.
 Shifts ShiftsOf(const DriftSums& sums, DivisorShift divisor);
 
+// Fs' of a shift Fs over the sample sizes S1 and S2 of `sums`, as ShiftsOf corrects the set's
+// own Fs; a limit of Fs takes the place of Fs everywhere, the divisor included.
+double CorrectedShift(double Fs, const DriftSums& sums, DivisorShift divisor);
+
 // The values of a row of the report, over loci first_locus..last_locus with none left out: the
 // sums, and Fs, Fs' (its divisor taking Fs) and Ne, which stay 0 when no allele is used.
 struct RowValues {

@@ -1,11 +1,16 @@
 #include "error.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 void Error(const std::string& message) {
+    throw RunEnd{message, 1};
+}
+
+int ReportRunEnd(const RunEnd& end) {
+    // What the run printed comes before its message; whether it could be written is not asked.
     std::fflush(stdout);
-    std::fwrite(message.data(), 1, message.size(), stderr);
+    std::fwrite(end.message.data(), 1, end.message.size(), stderr);
     std::fputc('\n', stderr);
-    std::exit(1);
+    std::fflush(stderr);
+    return end.status;
 }

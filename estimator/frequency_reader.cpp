@@ -7,6 +7,7 @@
 #include "data_tables.h"
 #include "error.h"
 #include "fixed_field.h"
+#include "messages.h"
 #include "number_read.h"
 #include "text_input.h"
 
@@ -14,24 +15,6 @@ namespace {
 
 // The data file while it is read.
 std::FILE* infile = nullptr;
-
-void ClearTables() {
-    n_samples = 0;
-    n_loci = 0;
-    K.fill(0);
-    for (auto& allele : x) {
-        for (auto& row : allele) {
-            row.fill(0.0);
-        }
-    }
-    for (auto& row : S) {
-        row.fill(0.0);
-    }
-    for (auto& name : locusname) {
-        name.clear();
-    }
-    t.fill(0);
-}
 
 void OpenData(const std::string& path) {
     // A folder opens for reading on some systems, but holds no data.
@@ -41,19 +24,19 @@ void OpenData(const std::string& path) {
         infile = std::fopen(path.c_str(), "r");
     }
     if (infile == nullptr) {
-        Error("Cannot open data file " + path);
+        Error(Say(Text::cannot_open_data, {path}));
     }
 }
 
 void ReadHeader(TextInput& in) {
     if (!ReadInteger(in, n_samples) || !ReadInteger(in, n_loci)) {
-        Error("Invalid infile format or numeric error");
+        Error(Say(Text::header_format));
     }
     if (n_samples > MaxSamples) {
-        Error("To many samples in this data set");
+        Error(Say(Text::too_many_samples));
     }
     if (n_loci > MaxLoci) {
-        Error("To many loci in this data set");
+        Error(Say(Text::too_many_loci));
     }
     // The converter puts the data set's title after the two numbers.
     SkipLine(in);
@@ -62,32 +45,28 @@ void ReadHeader(TextInput& in) {
 void ReadAlleleCounts(TextInput& in) {
     for (int L = 1; L <= n_loci; ++L) {
         if (!ReadInteger(in, K[L])) {
-            Error("Error in indata file (number of alleles)");
+            Error(Say(Text::allele_count));
         }
         if (K[L] > MaxAlleles) {
-            Error("Too many alleles at one or more loci (adjust MaxAlleles)");
+            Error(Say(Text::too_many_alleles));
         }
     }
     SkipLine(in);
-}
-
-std::string AtLocusInSample(int L, int j) {
-    return " at locus " + std::to_string(L) + " in sample " + std::to_string(j);
 }
 
 void ReadFrequencies(TextInput& in, int L, int j) {
     double sum = 0.0;
     for (int k = 0; k < K[L]; ++k) {
         if (!ReadReal(in, x[k][j][L])) {
-            Error("Error in indata file: cannot read allele " + std::to_string(k + 1) +
-                  AtLocusInSample(L, j));
+            Error(Say(Text::unreadable_allele,
+                      {std::to_string(k + 1), std::to_string(L), std::to_string(j)}));
         }
         sum += x[k][j][L];
     }
     // Written so that a sum that is not a number fails the check too.
     if (!(std::fabs(sum - 1.0) <= 0.01)) {
-        Error("Error in indata file: allele frequencies sum to " + FixedField(sum, 0, 6) +
-              AtLocusInSample(L, j) + "\n");
+        Error(Say(Text::frequency_sum,
+                  {FixedField(sum, 0, 6), std::to_string(L), std::to_string(j)}));
     }
 }
 
@@ -110,12 +89,12 @@ void ReadLocusName(TextInput& in, std::string& name) {
 void ReadDataLine(TextInput& in, int L, int j) {
     ReadFrequencies(in, L, j);
     if (!ReadReal(in, S[j][L]) || S[j][L] < 0.0) {
-        Error("Error in infilename (sample size)");
+        Error(Say(Text::sample_size));
     }
     ReadLocusName(in, locusname[L]);
     // Every locus repeats the generation of the sample; the last locus's value is the one kept.
     if (!ReadInteger(in, t[j])) {
-        Error("Error in infilename (generation number)");
+        Error(Say(Text::generation_number));
     }
     SkipToLineEnd(in);
 }
@@ -123,8 +102,16 @@ void ReadDataLine(TextInput& in, int L, int j) {
 } // namespace
 
 void GetData(const std::string& path) {
-    ClearTables();
+    ClearDataTables();
     OpenData(path);
+    // Closed however the read ends, so that a run ended by a fault of the file leaves no file
+    // open in the process that ran it.
+    struct DataFileCloser {
+        ~DataFileCloser() {
+            std::fclose(infile);
+            infile = nullptr;
+        }
+    } closer;
     TextInput in(infile);
     ReadHeader(in);
     ReadAlleleCounts(in);
@@ -133,6 +120,4 @@ void GetData(const std::string& path) {
             ReadDataLine(in, L, j);
         }
     }
-    std::fclose(infile);
-    infile = nullptr;
 }

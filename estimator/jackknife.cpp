@@ -42,3 +42,15 @@ JackknifeResult Jackknife(int first_sample) {
     result.se_Fs_corrected = StandardError(result.m, sum_corrected, sum_corrected_squared);
     return result;
 }
+
+JackknifeLimits LimitsOf(const JackknifeResult& r) {
+    JackknifeLimits limits;
+    limits.Ne_of_mean = ComputeNe(r.mean_Fs_corrected, r.t_span);
+    limits.lower_Fs = r.mean_Fs - 1.96 * r.se_Fs;
+    limits.upper_Fs = r.mean_Fs + 1.96 * r.se_Fs;
+    limits.lower_corrected = r.mean_Fs_corrected - 1.96 * r.se_Fs_corrected;
+    limits.upper_corrected = r.mean_Fs_corrected + 1.96 * r.se_Fs_corrected;
+    limits.lower_Ne = ComputeNe(limits.upper_corrected, r.t_span);
+    limits.upper_Ne = ComputeNe(limits.lower_corrected, r.t_span);
+    return limits;
+}

@@ -17,3 +17,17 @@ struct JackknifeResult {
 // leave-one-out Fs' takes its corrected numerator, not its Fs, in the first factor of the
 // divisor; a set without a used allele gives values that are not a number, and they are kept.
 JackknifeResult Jackknife(int first_sample);
+
+// What the report prints from the jackknife besides its means and SEs: the Ne of the mean Fs',
+// and the 95% limits, mean -/+ 1.96 SE, of Fs and Fs' and the Ne they give. Ne falls as Fs'
+// rises, so each Ne limit comes from the opposite limit of Fs'.
+struct JackknifeLimits {
+    double Ne_of_mean = 0.0;
+    double lower_Fs = 0.0;
+    double upper_Fs = 0.0;
+    double lower_corrected = 0.0;
+    double upper_corrected = 0.0;
+    double lower_Ne = 0.0;
+    double upper_Ne = 0.0;
+};
+JackknifeLimits LimitsOf(const JackknifeResult& result);

@@ -3,7 +3,6 @@
 #include "data_tables.h"
 #include "drift_statistic.h"
 #include "fixed_field.h"
-#include "report_file.h"
 
 namespace {
 
@@ -45,40 +44,35 @@ std::string AllLociRowText(const RowValues& row) {
 } // namespace
 
 std::string JackknifeText(const JackknifeResult& r) {
-    const double lower_Fs = r.mean_Fs - 1.96 * r.se_Fs;
-    const double upper_Fs = r.mean_Fs + 1.96 * r.se_Fs;
-    const double lower_corrected = r.mean_Fs_corrected - 1.96 * r.se_Fs_corrected;
-    const double upper_corrected = r.mean_Fs_corrected + 1.96 * r.se_Fs_corrected;
+    const JackknifeLimits limits = LimitsOf(r);
     std::string block = "\nJackknife over " + std::to_string(r.m) + " loci (assumed independent):";
     block += "\n                      Mean:       ";
-    block += StatisticFields(r.mean_Fs, r.mean_Fs_corrected, r.t_span,
-                             ComputeNe(r.mean_Fs_corrected, r.t_span));
+    block += StatisticFields(r.mean_Fs, r.mean_Fs_corrected, r.t_span, limits.Ne_of_mean);
     block += "\n                        SE:       ";
     block += FixedField(r.se_Fs, 12, 7) + " " + FixedField(r.se_Fs_corrected, 12, 7);
     block += "\n95% Confidence intervals (Mean -/+ 1.96*SE):";
-    // Ne falls as Fs' rises, so each Ne limit comes from the opposite limit of Fs'.
     block += "\n       Lower ( 2.5%) limit:       ";
-    block += LimitFields(lower_Fs, lower_corrected, ComputeNe(upper_corrected, r.t_span));
+    block += LimitFields(limits.lower_Fs, limits.lower_corrected, limits.lower_Ne);
     block += "\n       Upper (97.5%) limit:       ";
-    block += LimitFields(upper_Fs, upper_corrected, ComputeNe(lower_corrected, r.t_span));
+    block += LimitFields(limits.upper_Fs, limits.upper_corrected, limits.upper_Ne);
     return block;
 }
 
-void WritePreamble() {
-    WriteReportText(std::string("Output from Morvast (version ") + version_text + ")\n");
-    WriteReportText("Data are from from file " + infilename + "\n");
-    WriteReportText("\nNote: Effective size (Ne = t/2Fs') is estimated under the assumptions "
-                    "that:\n"
-                    "         - the organism is diploid\n"
-                    "         - generations are discrete\n"
-                    "         - time is measured in generations\n"
-                    "         - only genetic drift affects allele frequency dynamics\n");
-    WriteReportText("         - samples are from a single population, drawn according to plan " +
-                    std::to_string(sample_plan) + "\n");
-    WriteReportText("         - multiple sample intervals are computed separately\n\n");
+std::string PreambleText() {
+    return std::string("Output from Morvast (version ") + version_text + ")\n" +
+           "Data are from from file " + infilename + "\n" +
+           "\nNote: Effective size (Ne = t/2Fs') is estimated under the assumptions that:\n"
+           "         - the organism is diploid\n"
+           "         - generations are discrete\n"
+           "         - time is measured in generations\n"
+           "         - only genetic drift affects allele frequency dynamics\n"
+           "         - samples are from a single population, drawn according to plan " +
+           std::to_string(sample_plan) +
+           "\n"
+           "         - multiple sample intervals are computed separately\n\n";
 }
 
-void WriteInterval(int first_sample) {
+std::string IntervalText(int first_sample) {
     std::string text = "Estimated drift (Fs') and Ne over the interval from " +
                        IntegerField(t[first_sample], 4) + " to " +
                        IntegerField(t[first_sample + 1], 4) + ":\n";
@@ -91,15 +85,15 @@ void WriteInterval(int first_sample) {
     if (all_loci.sums.Kl >= 1) {
         text += JackknifeText(Jackknife(first_sample));
     }
-    WriteReportText(text + "\n\n");
+    return text + "\n\n";
 }
 
-void WriteLegend() {
-    WriteReportText("\nWhere\n"
-                    "K = number of alleles\n"
-                    "S1, S2 = number of genotyped individuals in each of the two samples\n"
-                    "Fs = observed allele frequency shift over the sample interval\n"
-                    "Fs' = d.o. corrected for expected contribution from sampling\n"
-                    "t = number of generations between the two samples\n"
-                    "Ne = estimated variance-effective population size per generation\n\n");
+std::string LegendText() {
+    return "\nWhere\n"
+           "K = number of alleles\n"
+           "S1, S2 = number of genotyped individuals in each of the two samples\n"
+           "Fs = observed allele frequency shift over the sample interval\n"
+           "Fs' = d.o. corrected for expected contribution from sampling\n"
+           "t = number of generations between the two samples\n"
+           "Ne = estimated variance-effective population size per generation\n\n";
 }

@@ -6,10 +6,11 @@
 
 #include "jackknife.h"
 
-void WritePreamble();
+// The texts of the report's parts, which the run puts together in memory and appends whole.
+std::string PreambleText();
 // The interval from `first_sample` to the next sample.
-void WriteInterval(int first_sample);
-void WriteLegend();
+std::string IntervalText(int first_sample);
+std::string LegendText();
 
 // The jackknife block as it follows the all-loci row.
 std::string JackknifeText(const JackknifeResult& result);

@@ -1,31 +1,131 @@
 #include "report_file.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "data_tables.h"
 #include "error.h"
+#include "messages.h"
 
 namespace {
 
-std::FILE* outfile = nullptr;
+int outfile = -1;     // the report file while the run holds it
+bool created = false; // whether this run made the report file
+
+// Opens `outfilename` for appending and tells whether the open made the file: making it
+// exclusively first, and opening it as it stands when it exists. -1 when it cannot be opened.
+int OpenForAppending(bool& made) {
+    constexpr int flags = O_WRONLY | O_APPEND | O_CLOEXEC;
+    made = false;
+    // A file removed between the two opens is made anew.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        int fd = open(outfilename.c_str(), flags | O_CREAT | O_EXCL, 0666);
+        if (fd >= 0) {
+            made = true;
+            return fd;
+        }
+        if (errno != EEXIST) {
+            return -1;
+        }
+        fd = open(outfilename.c_str(), flags);
+        if (fd >= 0 || errno != ENOENT) {
+            return fd;
+        }
+    }
+    // A name that exists and names no file, a link to a file not there: appending makes the
+    // file, and this run does not count it as its own.
+    return open(outfilename.c_str(), flags | O_CREAT, 0666);
+}
+
+bool IsRegular(const struct stat& status) {
+    return S_ISREG(status.st_mode);
+}
+
+// Whether `outfile`, a regular file, is still the file that `outfilename` names.
+bool StillNamed(const struct stat& held) {
+    struct stat named {};
+    return held.st_nlink > 0 && stat(outfilename.c_str(), &named) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+}
+
+// Takes the lock on the report file, waiting for any other run that holds it. A run that made
+// the file and failed removes it, when it holds nothing, under the same lock; a run that had
+// opened it before then opens the name again. A file that cannot be locked is written as it
+// is: the report still goes to it whole.
+void LockReport() {
+    for (;;) {
+        while (flock(outfile, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat held {};
+        if (fstat(outfile, &held) != 0 || !IsRegular(held) || StillNamed(held)) {
+            return;
+        }
+        close(outfile);
+        outfile = OpenForAppending(created);
+        if (outfile < 0) {
+            Error(Say(Text::cannot_write_report, {outfilename}));
+        }
+    }
+}
+
+// Writes all of `text`, or fails.
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
 
 } // namespace
 
 void OpenReport() {
-    outfile = std::fopen(outfilename.c_str(), "a");
-    if (outfile == nullptr) {
-        Error(" Cannon open outfile for writing ");
+    outfile = OpenForAppending(created);
+    if (outfile < 0) {
+        Error(Say(Text::cannot_open_report));
     }
 }
 
-void CloseReport() {
-    const bool written = std::ferror(outfile) == 0;
-    if (std::fclose(outfile) != 0 || !written) {
-        Error("Cannot write the results to " + outfilename);
+void AppendReport(const std::string& report) {
+    LockReport();
+    struct stat held {};
+    const bool regular = fstat(outfile, &held) == 0 && IsRegular(held);
+    if (!WriteAll(outfile, report)) {
+        if (regular) {
+            // Back to the length it had, earlier reports whole and nothing of this one.
+            static_cast<void>(ftruncate(outfile, held.st_size));
+        }
+        AbandonReport();
+        Error(Say(Text::cannot_write_report, {outfilename}));
     }
-    outfile = nullptr;
+    const int closed = close(outfile);
+    outfile = -1;
+    if (closed != 0) {
+        Error(Say(Text::cannot_write_report, {outfilename}));
+    }
 }
 
-void WriteReportText(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), outfile);
+void AbandonReport() {
+    if (outfile < 0) {
+        return;
+    }
+    if (created) {
+        while (flock(outfile, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat held {};
+        if (fstat(outfile, &held) == 0 && IsRegular(held) && held.st_size == 0 &&
+            StillNamed(held)) {
+            unlink(outfilename.c_str());
+        }
+    }
+    close(outfile);
+    outfile = -1;
 }

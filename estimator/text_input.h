@@ -44,6 +44,13 @@ class TextInput {
     }
     // Passes over `length` characters, which Ahead or Peek has shown.
     void Skip(std::size_t length) { next_ += length; }
+    // Forgets what was read ahead and that the file ended, to read the file afresh from where
+    // it stands.
+    void Forget() {
+        next_ = 0;
+        end_ = 0;
+        at_end_ = false;
+    }
 
   private:
     // Reads from the file until `length` characters lie ahead or the file has ended; returns how

@@ -38,7 +38,7 @@ void WriteFile(const fs::path& path, const std::string& contents) {
 }
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     const std::string& input, const fs::path& workdir) {
+                     const std::string& input, const fs::path& workdir, const ChildSetup& setup) {
     // The streams go through files beside the work directory, so that a large output can
     // never block the child on a full pipe.
     TempDir streams;
@@ -66,6 +66,9 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
         if (in_fd < 0 || out_fd < 0 || err_fd < 0 || dup2(in_fd, 0) < 0 || dup2(out_fd, 1) < 0 ||
             dup2(err_fd, 2) < 0 || chdir(workdir.c_str()) != 0) {
             _exit(127);
+        }
+        if (setup) {
+            setup();
         }
         execv(program.c_str(), argv.data());
         _exit(127);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,14 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// What the child does last before it starts the program, such as setting a limit or putting
+// another file in place of a standard stream; only calls that are safe after a fork.
+using ChildSetup = std::function<void()>;
+
 // Runs `program` with `args` in `workdir`, feeding `input` as its whole standard input.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     const std::string& input, const std::filesystem::path& workdir);
+                     const std::string& input, const std::filesystem::path& workdir,
+                     const ChildSetup& setup = {});
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& contents);

@@ -12,13 +12,14 @@ using testing_support::TempDir;
 using testing_support::WriteFile;
 
 const std::string usage =
-    "Usage: Morvast [DATA [REPORT]]\n"
+    "Usage: Morvast [--table TABLE] [DATA [REPORT]]\n"
     "       Morvast --help | -h\n"
     "       Morvast --version\n"
     "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
     "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
     "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
-    "for plan 1, the census size N.\n";
+    "for plan 1, the census size N. With --table, also writes the results to TABLE\n"
+    "as tab-separated values.\n";
 
 std::size_t FilesIn(const TempDir& dir) {
     const auto entries = std::filesystem::directory_iterator(dir.path());

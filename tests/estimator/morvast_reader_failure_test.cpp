@@ -1,5 +1,6 @@
 // Every fault of a frequency file, each with its own message on the standard error stream and
-// exit status 1, and the report file left as it was.
+// exit status 1, and the report file left as it was: an earlier report whole, and no file at
+// all where the run would have made it.
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -99,22 +100,9 @@ TEST(MorvastReaderFailure, EveryFaultHasItsMessage) {
                                             "Enter sample plan (1 or 2): Reading data.txt\n")
             << fault.what;
         EXPECT_EQ(ReadFile(dir / "r.txt"), "Earlier report\n") << fault.what;
+        EXPECT_EQ(RunMorvast(dir, {"data.txt", "new.txt"}, "2\n").status, 1) << fault.what;
+        EXPECT_FALSE(std::filesystem::exists(dir / "new.txt")) << fault.what;
     }
-}
-
-// Opens the far end of the named pipe at `path` for writing once its reader has opened it, or
-// gives up after ten seconds; returns the descriptor, or -1.
-int OpenForWriting(const std::filesystem::path& path) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0) {
-            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-            return fd;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return -1;
 }
 
 // A frequency without end, through a named pipe: it is refused once its text is longer than
@@ -137,10 +125,12 @@ TEST(MorvastReaderFailure, EndlessNumberIsRefusedAfterItsLongestText) {
         }
         close(fd);
     });
+    WriteFile(dir / "r.txt", "Earlier report\n");
     const auto run = RunMorvast(dir, {"endless", "r.txt"}, "2\n");
     writer.join();
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Error in indata file: cannot read allele 1 at locus 1 in sample 1\n");
+    EXPECT_EQ(ReadFile(dir / "r.txt"), "Earlier report\n");
     // What the pipe holds, and a buffer's worth or two that the reader took.
     EXPECT_LT(written, std::size_t{1} << 20);
 }
@@ -152,9 +142,13 @@ TEST(MorvastReaderFailure, DataFileThatCannotBeOpened) {
         const auto run = RunMorvast(dir, {data}, "2\n");
         EXPECT_EQ(run.status, 1) << data;
         EXPECT_EQ(run.err, std::string("Cannot open data file ") + data + "\n") << data;
-        // The report file is opened first, and stays empty.
-        EXPECT_EQ(ReadFile(dir / (std::string(data) + ".OUT")), "") << data;
+        // The report file is opened first; the run made it, and it goes again.
+        EXPECT_FALSE(std::filesystem::exists(dir / (std::string(data) + ".OUT"))) << data;
     }
+    // An empty report file that was there before the run stays.
+    WriteFile(dir / "empty.txt", "");
+    EXPECT_EQ(RunMorvast(dir, {"missing.txt", "empty.txt"}, "2\n").status, 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "empty.txt"));
 }
 
 } // namespace

@@ -9,8 +9,22 @@
 
 testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
-                                      const std::string& answers) {
-    return testing_support::RunProgram(MORVAST_EXE, args, answers, dir.path());
+                                      const std::string& answers,
+                                      const testing_support::ChildSetup& setup) {
+    return testing_support::RunProgram(MORVAST_EXE, args, answers, dir.path(), setup);
+}
+
+int OpenForWriting(const std::filesystem::path& path) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+            return fd;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return -1;
 }
 
 int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,

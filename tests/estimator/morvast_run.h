@@ -1,6 +1,7 @@
 // Runs the built Morvast in a directory of its own; the opening screen and the worked data set.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,8 @@
 // Runs Morvast in `dir` with `args` and `answers` on standard input.
 testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
-                                      const std::string& answers);
+                                      const std::string& answers,
+                                      const testing_support::ChildSetup& setup = {});
 
 // Runs Morvast in `dir` with `args`, its standard output discarded, writing `answers` into a
 // pipe to its standard input that stays open until the run ends, as a terminal does. Returns the
@@ -18,6 +20,10 @@ testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
 int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
                                       const std::string& answers);
+
+// Opens the far end of the named pipe at `path` for writing once its reader has opened it, or
+// gives up after ten seconds; returns the descriptor, or -1.
+int OpenForWriting(const std::filesystem::path& path);
 
 // The opening screen, as the program prints it first on every run.
 extern const std::string opening_screen;

@@ -3,6 +3,7 @@
 #include "drift_population.h"
 #include "genepop_writer.h"
 #include "program_run.h"
+#include "tsv_table.h"
 
 #include <cstdio>
 
@@ -51,6 +52,19 @@ AllLociEstimate ReadAllLociEstimate(const std::string& report) {
     return estimate;
 }
 
+bool ReadCalibratedLimits(const std::string& table, AllLociEstimate& estimate) {
+    const testing_support::TsvTable read = testing_support::ReadTsv(table);
+    for (std::size_t row = 0; read.fault.empty() && row < read.rows.size(); ++row) {
+        if (read.Cell(row, "locus") == "all") {
+            return testing_support::TsvNumber(read.Cell(row, "cal_Fsp_lower"),
+                                              estimate.calibrated_lower_fs_prime) &&
+                   testing_support::TsvNumber(read.Cell(row, "cal_Fsp_upper"),
+                                              estimate.calibrated_upper_fs_prime);
+        }
+    }
+    return false;
+}
+
 std::string SimulateAndConvert(const drift::DriftSettings& settings,
                                const std::filesystem::path& folder) {
     WriteFile(folder / "drift.gen", drift::GenePopText(settings, drift::SimulateDrift(settings)));
@@ -64,14 +78,17 @@ std::string SimulateAndConvert(const drift::DriftSettings& settings,
 AllLociEstimate Estimate(const std::filesystem::path& folder, int plan, int census,
                          std::string& fault) {
     const std::string report = "plan" + std::to_string(plan) + ".txt";
+    const std::string table = "plan" + std::to_string(plan) + ".tsv";
     std::filesystem::remove(folder / report);
     const std::string answers =
         plan == 1 ? "1\n" + std::to_string(census) + "\n" : std::string("2\n");
-    const auto run = RunProgram(MORVAST_EXE, {"pelkin.out", report}, answers, folder);
-    const AllLociEstimate estimate = ReadAllLociEstimate(ReadFile(folder / report));
-    if (run.status != 0 || !estimate.read) {
+    const auto run =
+        RunProgram(MORVAST_EXE, {"--table", table, "pelkin.out", report}, answers, folder);
+    AllLociEstimate estimate = ReadAllLociEstimate(ReadFile(folder / report));
+    if (run.status != 0 || !estimate.read ||
+        !ReadCalibratedLimits(ReadFile(folder / table), estimate)) {
         fault = "the estimator ended with status " + std::to_string(run.status) + ":\n" + run.err +
-                ReadFile(folder / report);
+                ReadFile(folder / report) + ReadFile(folder / table);
     }
     return estimate;
 }

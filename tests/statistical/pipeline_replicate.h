@@ -10,17 +10,24 @@
 
 namespace statistical {
 
-// The all-loci estimate of the first sample interval and its jackknife limits.
+// The all-loci estimate of the first sample interval and its 95% limits of Fs'.
 struct AllLociEstimate {
     bool read = false; // false when the report holds no all-loci row with a jackknife block
     double fs = 0;
     double fs_prime = 0;
-    double lower_fs_prime = 0; // jackknife 95% limits of Fs'
+    double lower_fs_prime = 0; // the report's jackknife limits, mean -/+ 1.96 SE
     double upper_fs_prime = 0;
+    // The table's log-scale limits: not a number where they are not defined.
+    double calibrated_lower_fs_prime = 0;
+    double calibrated_upper_fs_prime = 0;
 };
 
 // Finds the first all-loci row of a report and the limits of its jackknife block.
 AllLociEstimate ReadAllLociEstimate(const std::string& report);
+
+// Adds the log-scale limits of the first all-loci row of a table to `estimate`; false when the
+// table holds no such row or its cells are no numbers.
+bool ReadCalibratedLimits(const std::string& table, AllLociEstimate& estimate);
 
 // Writes the population's samples as "drift.gen" in `folder` and converts them to
 // "pelkin.out" there. Returns a description of what went wrong, empty on success.
@@ -28,7 +35,7 @@ std::string SimulateAndConvert(const drift::DriftSettings& settings,
                                const std::filesystem::path& folder);
 
 // Estimates from "pelkin.out" in `folder` under `plan` (with `census` as N for plan 1) into a
-// fresh report; `fault` is set when the estimator fails.
+// fresh report and table; `fault` is set when the estimator fails.
 AllLociEstimate Estimate(const std::filesystem::path& folder, int plan, int census,
                          std::string& fault);
 

@@ -1,0 +1,123 @@
+#include "results_table.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "calibrated_limits.h"
+#include "data_tables.h"
+#include "drift_statistic.h"
+#include "jackknife.h"
+
+namespace {
+
+const char* const header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tNe"
+                           "\tjk_Fs_mean\tjk_Fsp_mean\tjk_Ne_mean\tjk_Fs_se\tjk_Fsp_se"
+                           "\tjk_Fs_lower\tjk_Fs_upper\tjk_Fsp_lower\tjk_Fsp_upper"
+                           "\tjk_Ne_lower\tjk_Ne_upper"
+                           "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
+                           "\tcal_Ne_lower\tcal_Ne_upper\n";
+
+const std::string not_available = "NA";
+constexpr int jackknife_columns = 11;
+constexpr int calibrated_columns = 6;
+
+using Cells = std::vector<std::string>;
+
+std::string RowText(const Cells& cells) {
+    std::string text;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        text += (i == 0 ? "" : "\t") + cells[i];
+    }
+    return text + "\n";
+}
+
+// A tab or a carriage return would end the cell or the row in R and in spreadsheets, and a
+// double quote would open a quoted cell: each is written as "_".
+std::string CellText(std::string name) {
+    for (char& c : name) {
+        if (c == '\t' || c == '\r' || c == '"') {
+            c = '_';
+        }
+    }
+    return name;
+}
+
+// The interval's columns and those of a row's own values; a row with no allele used is
+// "fixed" in the report, with no Fs, Fs', t or Ne.
+Cells StatisticCells(int first_sample, const std::string& locus, const RowValues& row) {
+    const DriftSums& sums = row.sums;
+    const bool fixed = sums.Kl < 1;
+    auto value = [fixed](double v) { return fixed ? not_available : TableNumber(v); };
+    return {std::to_string(t[first_sample]),
+            std::to_string(t[first_sample + 1]),
+            value(sums.t_span),
+            CellText(locus),
+            std::to_string(sums.Kl),
+            TableNumber(sums.S1),
+            TableNumber(sums.S2),
+            value(row.shifts.Fs),
+            value(row.shifts.Fs_corrected),
+            value(row.Ne)};
+}
+
+void AddJackknifeCells(Cells& cells, int first_sample) {
+    const JackknifeResult r = Jackknife(first_sample);
+    const JackknifeLimits limits = LimitsOf(r);
+    for (const double v :
+         {r.mean_Fs, r.mean_Fs_corrected, limits.Ne_of_mean, r.se_Fs, r.se_Fs_corrected,
+          limits.lower_Fs, limits.upper_Fs, limits.lower_corrected, limits.upper_corrected,
+          limits.lower_Ne, limits.upper_Ne}) {
+        cells.push_back(TableNumber(v));
+    }
+}
+
+void AddCalibratedCells(Cells& cells, int first_sample) {
+    const CalibratedLimits c = CalibratedLimitsOf(first_sample);
+    for (const double v :
+         {c.lower_Fs, c.upper_Fs, c.lower_corrected, c.upper_corrected, c.lower_Ne, c.upper_Ne}) {
+        cells.push_back(TableNumber(v));
+    }
+}
+
+std::string IntervalRows(int first_sample) {
+    std::string text;
+    for (int L = 1; L <= n_loci; ++L) {
+        Cells cells = StatisticCells(first_sample, locusname[L], EvaluateRow(L, L, first_sample));
+        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
+        text += RowText(cells);
+    }
+    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
+    Cells cells = StatisticCells(first_sample, "all", all_loci);
+    // The report gives the jackknife only for an all-loci row that is not fixed.
+    if (all_loci.sums.Kl >= 1) {
+        AddJackknifeCells(cells, first_sample);
+        AddCalibratedCells(cells, first_sample);
+    } else {
+        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
+    }
+    return text + RowText(cells);
+}
+
+} // namespace
+
+std::string TableNumber(double value) {
+    if (std::isnan(value)) {
+        return not_available;
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "Inf" : "-Inf";
+    }
+    std::array<char, 32> text;
+    const int length = std::snprintf(text.data(), text.size(), "%.17g", value);
+    return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+std::string TableText() {
+    std::string text = header;
+    for (int sample = 1; sample < n_samples; ++sample) {
+        text += IntervalRows(sample);
+    }
+    return text;
+}

@@ -1,0 +1,142 @@
+#include "table_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "data_tables.h"
+#include "error.h"
+#include "messages.h"
+
+namespace {
+
+// The draft's name while it exists, empty otherwise.
+std::string draft_name;
+
+void RemoveDraft() {
+    if (!draft_name.empty()) {
+        unlink(draft_name.c_str());
+        draft_name.clear();
+    }
+}
+
+[[noreturn]] void TableNotWritten(int error_number) {
+    RemoveDraft();
+    Error(Say(Text::cannot_write_table, {tablefilename, std::strerror(error_number)}));
+}
+
+// The path with every link and "." and ".." of its part that exists resolved; empty when that
+// fails.
+std::filesystem::path Resolved(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    if (error) {
+        return {};
+    }
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+    return error ? std::filesystem::path() : resolved;
+}
+
+// Whether two names stand for one file: the same name, the same path once resolved (the report
+// file need not exist yet), or one file under two names.
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    const std::filesystem::path a_path = Resolved(a);
+    if (!a_path.empty() && a_path == Resolved(b)) {
+        return true;
+    }
+    struct stat a_stat;
+    struct stat b_stat;
+    return stat(a.c_str(), &a_stat) == 0 && stat(b.c_str(), &b_stat) == 0 &&
+           a_stat.st_dev == b_stat.st_dev && a_stat.st_ino == b_stat.st_ino;
+}
+
+bool WriteWhole(int fd, const std::string& text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = write(fd, text.data() + written, text.size() - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            errno = n == 0 ? EIO : errno;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int TakeTableOption(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--table") != 0) {
+        return 0;
+    }
+    if (argc < 3 || argv[2][0] == '\0') {
+        Error(Say(Text::table_without_name));
+    }
+    tablefilename = argv[2];
+    return 2;
+}
+
+void RefuseTableOverInputs() {
+    if (tablefilename.empty()) {
+        return;
+    }
+    if (SameFile(tablefilename, infilename)) {
+        Error(Say(Text::table_is_data, {tablefilename}));
+    }
+    if (SameFile(tablefilename, outfilename)) {
+        Error(Say(Text::table_is_report, {tablefilename}));
+    }
+}
+
+void WriteTableDraft(const std::string& text) {
+    // A draft of a name of its own in the table's folder: it never clashes with another run's,
+    // and the rename that puts it in place does not leave the file system.
+    std::string name =
+        (std::filesystem::path(tablefilename).parent_path() / ".Morvast-table-XXXXXX").string();
+    const int fd = mkstemp(name.data());
+    if (fd < 0) {
+        TableNotWritten(errno);
+    }
+    draft_name = name;
+
+    // mkstemp makes the draft readable by its owner only; the table gets the permissions of a
+    // file newly created by the user.
+    const mode_t mask = umask(0);
+    umask(mask);
+    if (fchmod(fd, 0666 & ~mask) != 0 || !WriteWhole(fd, text)) {
+        const int error_number = errno;
+        close(fd);
+        TableNotWritten(error_number);
+    }
+    if (close(fd) != 0) {
+        TableNotWritten(errno);
+    }
+    // A folder of the table's name would make the final rename fail after the report is
+    // appended; it is found here, before.
+    struct stat table_stat;
+    if (stat(tablefilename.c_str(), &table_stat) == 0 && S_ISDIR(table_stat.st_mode)) {
+        TableNotWritten(EISDIR);
+    }
+}
+
+void CommitTable() {
+    if (draft_name.empty()) {
+        return;
+    }
+    if (std::rename(draft_name.c_str(), tablefilename.c_str()) != 0) {
+        TableNotWritten(errno);
+    }
+    draft_name.clear();
+}
+
+void AbandonTable() {
+    RemoveDraft();
+}

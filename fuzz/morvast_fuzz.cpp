@@ -1,0 +1,184 @@
+// Fuzzes whole runs of Morvast in process: the input is the frequency file and the answers on
+// standard input. Its first byte chooses how the run is started:
+//   bits 0-1  the file names: 0 typed at the prompts, 1 the data file as the one argument (the
+//             report is named after it), 2 or 3 both as arguments;
+//   bit 2     an earlier report stands in the report file;
+//   bit 3     standard output is a pipe closed at its far end;
+//   bits 4-7  1: there is no data file, 2: the report's name is a folder, 3: the data file's
+//             name is a folder; any other value: neither.
+// The rest, up to its first NUL byte, is the frequency file, and what follows the NUL is the
+// answers (after the two file names, under bits 0-1 of 0). Each run must end with status 0 or
+// 1, leave no file open, and leave the report file either as it was (a failed run; no file when
+// there was none) or with one whole report appended (a run that finished); anything else aborts.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sanitizer/common_interface_defs.h>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+#include "estimation_run.h"
+#include "scratch_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum Special { none = 0, no_data_file = 1, report_is_folder = 2, data_is_folder = 3 };
+
+struct Setting {
+    int names;
+    bool earlier_report;
+    bool stdout_closed_pipe;
+    int special;
+};
+
+Setting SettingOf(std::uint8_t mode) {
+    const int special = mode >> 4;
+    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, special <= data_is_folder ? special : none};
+}
+
+const std::string earlier_text = "An earlier report\n";
+const std::string legend_end =
+    "Ne = estimated variance-effective population size per generation\n\n";
+
+std::string ReadWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteWhole(const fs::path& path, std::string_view contents) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+}
+
+// Standard output for a run: /dev/null, or a pipe whose reading end is closed.
+void SetStandardOutput(bool closed_pipe) {
+    static const int null_fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    static const int broken_fd = [] {
+        int ends[2] = {-1, -1};
+        if (pipe(ends) != 0) {
+            std::abort();
+        }
+        close(ends[0]);
+        return ends[1];
+    }();
+    std::fflush(stdout);
+    std::clearerr(stdout);
+    dup2(closed_pipe ? broken_fd : null_fd, 1);
+}
+
+// The answers as standard input, through a file in the scratch folder.
+void SetStandardInput(std::string_view answers) {
+    const fs::path path = fs::path(ScratchFolder()) / "answers";
+    WriteWhole(path, answers);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || dup2(fd, 0) < 0) {
+        std::abort();
+    }
+    close(fd);
+}
+
+// How many of the first 1024 descriptors are open: the harness and the run open no more.
+int OpenDescriptors() {
+    int open = 0;
+    for (int fd = 0; fd < 1024; ++fd) {
+        open += fcntl(fd, F_GETFD) >= 0 ? 1 : 0;
+    }
+    return open;
+}
+
+// Aborts, saying why on the sanitizers' report stream (the fuzzer may have closed the standard
+// error stream of the runs).
+void Check(bool holds, const char* what) {
+    if (!holds) {
+        __sanitizer_report_error_summary(what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const Setting setting = SettingOf(bytes[0]);
+    const std::string_view rest(reinterpret_cast<const char*>(bytes + 1), size - 1);
+    const std::size_t split = rest.find('\0');
+    const std::string_view frequencies = rest.substr(0, split);
+    const std::string_view answers =
+        split == std::string_view::npos ? std::string_view{} : rest.substr(split + 1);
+
+    const fs::path folder = ScratchFolder();
+    const fs::path data = folder / "data.txt";
+    const fs::path report = setting.names == 1 ? folder / "data.txt.OUT" : folder / "report.txt";
+    std::error_code ignored;
+    fs::remove_all(data, ignored);
+    fs::remove_all(report, ignored);
+
+    if (setting.special == data_is_folder) {
+        fs::create_directory(data);
+    } else if (setting.special != no_data_file) {
+        WriteWhole(data, frequencies);
+    }
+    if (setting.special == report_is_folder) {
+        fs::create_directory(report);
+    } else if (setting.earlier_report) {
+        WriteWhole(report, earlier_text);
+    }
+
+    std::vector<std::string> args{"Morvast"};
+    std::string typed;
+    if (setting.names == 0) {
+        typed = data.string() + "\n" + report.string() + "\n";
+    } else {
+        args.push_back(data.string());
+        if (setting.names >= 2) {
+            args.push_back(report.string());
+        }
+    }
+    typed.append(answers);
+    SetStandardInput(typed);
+    SetStandardOutput(setting.stdout_closed_pipe);
+
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    ResetRun();
+    const int open_before = OpenDescriptors();
+    const int status = MorvastMain(static_cast<int>(args.size()), argv.data());
+    Check(OpenDescriptors() == open_before, "the run left a file open");
+
+    Check(status == 0 || status == 1, "the run ended with a status other than 0 or 1");
+    if (setting.special == report_is_folder) {
+        Check(status == 1, "a report named as a folder was taken");
+        return 0;
+    }
+    const std::string before = setting.earlier_report ? earlier_text : "";
+    if (status == 1) {
+        Check(fs::exists(report) == setting.earlier_report,
+              "a failed run left a report file it made, or removed one it found");
+        Check(ReadWhole(report) == before, "a failed run changed the report file");
+    } else {
+        const std::string after = ReadWhole(report);
+        Check(setting.special == none, "a run without its data file finished");
+        Check(after.size() > before.size() && after.compare(0, before.size(), before) == 0,
+              "a finished run did not append to the earlier report");
+        Check(after.size() >= legend_end.size() &&
+                  after.compare(after.size() - legend_end.size(), legend_end.size(), legend_end) ==
+                      0,
+              "a finished run's report does not end with the legend");
+    }
+    return 0;
+}

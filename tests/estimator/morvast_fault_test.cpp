@@ -1,0 +1,272 @@
+// Runs under faults of the world around Morvast: two runs appending to one report at once, a
+// report that cannot be written whole (a file-size limit, a full file system), and a standard
+// output that nobody reads. Each run leaves every earlier report whole and either its own
+// report whole after them or nothing, and a refusal is told on the standard error stream.
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "morvast_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ReadFile;
+using testing_support::RunResult;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+const std::string cannot_write = "Cannot write the results to r.txt\n";
+
+// A data set of `samples` samples of `loci` loci of two alleles each, whose frequencies drift
+// differently for every `seed`; its report is about 90 bytes per locus and interval.
+std::string ManyLociData(int samples, int loci, int seed) {
+    std::string data = std::to_string(samples) + " " + std::to_string(loci) + " Many loci\n";
+    for (int L = 1; L <= loci; ++L) {
+        data += "2 ";
+    }
+    data += "\n";
+    for (int L = 1; L <= loci; ++L) {
+        for (int j = 1; j <= samples; ++j) {
+            const int p = 2000 + (L * 37 + j * 53 + seed * 11) % 6000;
+            data += "0." + std::to_string(p) + " 0." + std::to_string(10000 - p) + " 100 L" +
+                    std::to_string(L) + "  " + std::to_string(5 * j) + "\n";
+        }
+    }
+    return data;
+}
+
+// The report that Morvast appends for `data` under plan 2, named as `name`, taken from a run
+// alone in a folder of its own.
+std::string ReportAlone(const std::string& name, const std::string& data) {
+    TempDir dir;
+    WriteFile(dir / name, data);
+    EXPECT_EQ(RunMorvast(dir, {name, "r.txt"}, "2\n").status, 0);
+    return ReadFile(dir / "r.txt");
+}
+
+// The output of a whole run of `data` under plan 2 that appended its report to r.txt.
+std::string OutputOfRun(const std::string& data) {
+    return opening_screen + "Using data from " + data + "\nEnter sample plan (1 or 2): Reading " +
+           data + "\nProcessing " + data + "\nResult written to r.txt\n";
+}
+
+// Runs Morvast on the named pipes `first` and `second` in `dir` at once, both appending to
+// r.txt, and gives each its data only when both wait for it, so that both have opened the
+// report file before either reads.
+std::pair<RunResult, RunResult> RunTwoAtOnce(const TempDir& dir, const std::string& first,
+                                             const std::string& first_data,
+                                             const std::string& second,
+                                             const std::string& second_data) {
+    for (const std::string& name : {first, second}) {
+        fs::remove(dir / name);
+        EXPECT_EQ(mkfifo((dir / name).c_str(), 0600), 0);
+    }
+    RunResult first_run;
+    RunResult second_run;
+    std::thread first_thread([&] { first_run = RunMorvast(dir, {first, "r.txt"}, "2\n"); });
+    std::thread second_thread([&] { second_run = RunMorvast(dir, {second, "r.txt"}, "2\n"); });
+    const int first_fd = OpenForWriting(dir / first);
+    const int second_fd = OpenForWriting(dir / second);
+    for (const auto& [fd, data] : {std::pair{first_fd, first_data}, {second_fd, second_data}}) {
+        EXPECT_EQ(write(fd, data.data(), data.size()), static_cast<ssize_t>(data.size()));
+        close(fd);
+    }
+    first_thread.join();
+    second_thread.join();
+    return {first_run, second_run};
+}
+
+TEST(MorvastFaults, TwoRunsAtOnceEachAppendTheirWholeReport) {
+    // Each report is far longer than a block of the file system.
+    const std::string a_data = ManyLociData(10, 100, 1);
+    const std::string b_data = ManyLociData(10, 100, 2);
+    const std::string a_report = ReportAlone("a", a_data);
+    const std::string b_report = ReportAlone("b", b_data);
+    ASSERT_GT(a_report.size(), std::size_t{16384});
+
+    TempDir dir;
+    std::string expected = "Kept from before\n";
+    WriteFile(dir / "r.txt", expected);
+    for (int round = 0; round < 3; ++round) {
+        const auto [a_run, b_run] = RunTwoAtOnce(dir, "a", a_data, "b", b_data);
+        EXPECT_EQ(a_run.status, 0);
+        EXPECT_EQ(b_run.status, 0);
+        EXPECT_EQ(a_run.out, OutputOfRun("a"));
+        EXPECT_EQ(b_run.out, OutputOfRun("b"));
+        const std::string report = ReadFile(dir / "r.txt");
+        const bool a_first = report == expected + a_report + b_report;
+        const bool b_first = report == expected + b_report + a_report;
+        ASSERT_TRUE(a_first || b_first) << "round " << round;
+        expected = report;
+    }
+}
+
+// Writes `data` into the named pipe at `path` once its reader has opened it.
+void FeedPipe(const fs::path& path, const std::string& data) {
+    const int fd = OpenForWriting(path);
+    EXPECT_EQ(write(fd, data.data(), data.size()), static_cast<ssize_t>(data.size()));
+    close(fd);
+}
+
+// A run that made the report file and fails removes it, since it holds nothing; a second run
+// that had opened it by then opens the name again and appends to the file under that name,
+// not to the one removed.
+TEST(MorvastFaults, FailedRunThatMadeTheReportBesideOneThatAppends) {
+    const std::string good = ManyLociData(2, 10, 3);
+    const std::string report = ReportAlone("good", good);
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "bad").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((dir / "good").c_str(), 0600), 0);
+    RunResult bad_run;
+    RunResult good_run;
+    // The failing run makes r.txt, and waits for its data.
+    std::thread bad_thread([&] { bad_run = RunMorvast(dir, {"bad", "r.txt"}, "2\n"); });
+    for (int wait = 0; wait < 2000 && !fs::exists(dir / "r.txt"); ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // The second run opens it, and waits for its data too.
+    std::thread good_thread([&] { good_run = RunMorvast(dir, {"good", "r.txt"}, "2\n"); });
+    const int good_fd = OpenForWriting(dir / "good");
+    FeedPipe(dir / "bad", "1 1\nx\n");
+    bad_thread.join();
+    EXPECT_EQ(bad_run.status, 1);
+    EXPECT_EQ(bad_run.err, "Error in indata file (number of alleles)\n");
+    EXPECT_FALSE(fs::exists(dir / "r.txt"));
+    EXPECT_EQ(write(good_fd, good.data(), good.size()), static_cast<ssize_t>(good.size()));
+    close(good_fd);
+    good_thread.join();
+    EXPECT_EQ(good_run.status, 0);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), report);
+}
+
+// In the child: a file-size limit of `bytes`, and the default action of the signal that the
+// limit raises, whatever the test's process does with it.
+testing_support::ChildSetup FileSizeLimit(rlim_t bytes) {
+    return [bytes] {
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+    };
+}
+
+TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
+    TempDir dir;
+    const std::string data = ManyLociData(2, 100, 4);
+    WriteFile(dir / "big.txt", data);
+    // The earlier reports end in the middle of a block, and the limit falls inside the new one.
+    const std::string earlier(6000, 'e');
+    WriteFile(dir / "r.txt", earlier);
+    const auto run = RunMorvast(dir, {"big.txt", "r.txt"}, "2\n", FileSizeLimit(9000));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, cannot_write);
+    EXPECT_EQ(run.out, opening_screen + "Using data from big.txt\nEnter sample plan (1 or 2): "
+                                        "Reading big.txt\nProcessing big.txt\n");
+    EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
+
+    // A report file that the run made goes again.
+    const auto made = RunMorvast(dir, {"big.txt", "new.txt"}, "2\n", FileSizeLimit(4096));
+    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.err, "Cannot write the results to new.txt\n");
+    EXPECT_FALSE(fs::exists(dir / "new.txt"));
+
+    // At the limit itself the report fits.
+    const auto fits = RunMorvast(dir, {"big.txt", "fits.txt"}, "2\n",
+                                 FileSizeLimit(ReportAlone("big.txt", data).size()));
+    EXPECT_EQ(fits.status, 0);
+    EXPECT_EQ(fits.err, "");
+}
+
+// In a child of its own, with a mount namespace of its own: a file system of 64 KiB in `dir`
+// / "fs" holding r.txt, with `earlier` in it, and a filler that takes the rest; Morvast run
+// there on big.txt in `dir`. The child writes the run's status, its standard error stream and
+// the report file into `dir`. Exits 77 when no file system can be mounted here.
+void RunOnFullFileSystem(const TempDir& dir, const std::string& earlier) {
+    if (unshare(CLONE_NEWNS) != 0) {
+        const std::string uid = std::to_string(getuid());
+        const std::string gid = std::to_string(getgid());
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
+            _exit(77);
+        }
+        WriteFile("/proc/self/setgroups", "deny");
+        WriteFile("/proc/self/uid_map", "0 " + uid + " 1");
+        WriteFile("/proc/self/gid_map", "0 " + gid + " 1");
+    }
+    const fs::path mounted = dir / "fs";
+    fs::create_directory(mounted);
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", mounted.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        _exit(77);
+    }
+    WriteFile(mounted / "r.txt", earlier);
+    const int filler = open((mounted / "filler").c_str(), O_WRONLY | O_CREAT, 0600);
+    const std::string block(4096, 'f');
+    while (filler >= 0 && write(filler, block.data(), block.size()) > 0) {
+    }
+    close(filler);
+    const auto run = RunMorvast(dir, {"big.txt", "fs/r.txt"}, "2\n");
+    WriteFile(dir / "status", std::to_string(run.status));
+    WriteFile(dir / "err", run.err);
+    WriteFile(dir / "after", ReadFile(mounted / "r.txt"));
+    _exit(0);
+}
+
+TEST(MorvastFaults, ReportOnAFullFileSystemIsCutBack) {
+    TempDir dir;
+    WriteFile(dir / "big.txt", ManyLociData(2, 100, 5));
+    const std::string earlier(3000, 'e');
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        RunOnFullFileSystem(dir, earlier);
+    }
+    int wait_status = 0;
+    waitpid(pid, &wait_status, 0);
+    ASSERT_TRUE(WIFEXITED(wait_status));
+    if (WEXITSTATUS(wait_status) == 77) {
+        GTEST_SKIP() << "no small file system can be mounted here";
+    }
+    ASSERT_EQ(WEXITSTATUS(wait_status), 0);
+    EXPECT_EQ(ReadFile(dir / "status"), "1");
+    EXPECT_EQ(ReadFile(dir / "err"), "Cannot write the results to fs/r.txt\n");
+    EXPECT_EQ(ReadFile(dir / "after"), earlier);
+}
+
+// In the child: standard output a pipe whose reading end is closed, as under `| head -c 10`
+// once head has ended, and the broken-pipe signal's default action.
+void StandardOutputClosedPipe() {
+    int ends[2];
+    if (pipe(ends) != 0 || close(ends[0]) != 0 || dup2(ends[1], 1) < 0) {
+        _exit(126);
+    }
+    close(ends[1]);
+    std::signal(SIGPIPE, SIG_DFL);
+}
+
+TEST(MorvastFaults, StandardOutputNobodyReads) {
+    TempDir dir;
+    WriteFile(dir / "bad.txt", "2 2\n2 x\n");
+    WriteFile(dir / "r.txt", "Kept from before\n");
+    const auto refused = RunMorvast(dir, {"bad.txt", "r.txt"}, "2\n", StandardOutputClosedPipe);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Error in indata file (number of alleles)\n");
+    EXPECT_EQ(ReadFile(dir / "r.txt"), "Kept from before\n");
+
+    // A run whose report was written ends as it does with a reader.
+    WriteFile(dir / "two.txt", two_locus_data);
+    const auto written = RunMorvast(dir, {"two.txt", "r.txt"}, "2\n", StandardOutputClosedPipe);
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.err, "");
+    EXPECT_EQ(ReadFile(dir / "r.txt"),
+              "Kept from before\n" + Preamble("two.txt", 2) + worked_interval_plan2 + legend);
+}
+
+} // namespace
