@@ -13,5 +13,7 @@ int ConversionRun(int argc, char** argv);
 int PelkinMain(int argc, char** argv);
 
 // Puts the run state, the step being traced and standard input's end-of-file mark back as they
-// stand before a run, for a process that makes one run after another.
+// stand before a run, for a process that makes one run after another. Standard input itself is
+// the caller's to give each run afresh (freopen), since what one run's read took ahead of the
+// name it read stays in the stream.
 void ResetRun();

@@ -1,0 +1,333 @@
+// Runs under faults of the world around Pelkin: two runs in one working folder at once, a
+// frequency file beyond the file-size limit, a device, a pipe or a socket named as the GenePop
+// file, and standard streams that nobody reads or that are closed. Each run leaves the right
+// "pelkin.out" or none, and no file it did not say it leaves.
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+#include "pelkin_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ChildSetup;
+using testing_support::RunProgram;
+using testing_support::RunResult;
+using testing_support::TempDir;
+using Names = std::vector<std::string>;
+
+class PelkinFaults : public PelkinRun {
+  protected:
+    RunResult RunSetUp(const std::vector<std::string>& args, const ChildSetup& setup,
+                       const std::string& typed = "") const {
+        return RunProgram(PELKIN_EXE, args, typed, dir.path(), setup);
+    }
+};
+
+// A GenePop file of `loci` loci and `generations` samples of four individuals, whose alleles
+// differ with `seed`.
+std::string ManyLociFile(int loci, int generations, int seed) {
+    std::string genepop = "Many loci " + std::to_string(seed) + "\n";
+    for (int l = 1; l <= loci; ++l) {
+        genepop += "L" + std::to_string(l) + "\n";
+    }
+    for (int g = 1; g <= generations; ++g) {
+        genepop += "Pop\n";
+        for (int i = 0; i < 4; ++i) {
+            genepop += std::to_string(5 * g) + " i,";
+            for (int l = 1; l <= loci; ++l) {
+                const int a = 1 + (l * 7 + g * 3 + i * 5 + seed) % 9;
+                const int b = 1 + (l * 11 + g * 5 + i + seed * 3) % 9;
+                genepop += " 0" + std::to_string(a) + "0" + std::to_string(b);
+            }
+            genepop += "\n";
+        }
+    }
+    return genepop;
+}
+
+// The "pelkin.out" of `genepop`, from a run alone in a folder of its own.
+std::string ConvertedAlone(const std::string& genepop) {
+    TempDir alone;
+    testing_support::WriteFile(alone / "data.gen", genepop);
+    EXPECT_EQ(RunProgram(PELKIN_EXE, {"data.gen"}, "", alone.path()).status, 0);
+    return testing_support::ReadFile(alone / "pelkin.out");
+}
+
+// What a run refused by the lock prints: the introduction, then the refusal where the prompt
+// would stand.
+std::string RefusedByTheLock() {
+    const std::string prompt = "Give name of input file (GenePop format): ";
+    return IntroAndPrompt.substr(0, IntroAndPrompt.size() - prompt.size()) +
+           "Another conversion is running in this folder.\n";
+}
+
+const std::string LockHint =
+    "Pelkin: another Pelkin is converting in this working folder, and two runs in one folder "
+    "would mix their count files; wait until it has ended, or run this one in another folder\n";
+
+// Waits up to ten seconds for `done`; true when it came.
+template <class Condition> bool WaitFor(Condition done) {
+    for (int i = 0; i < 2000; ++i) {
+        if (done()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+// Whether another process holds the lock of the folder `folder`.
+bool FolderIsLocked(const fs::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);
+    return held;
+}
+
+// ---- Two runs in one folder ----
+
+// The first run holds the folder while it waits at its prompt for a name, which comes through a
+// named pipe; the second, started then, is refused, and the first converts after it.
+TEST_F(PelkinFaults, SecondRunWhileOneConvertsIsRefusedBeforeItTouchesAFile) {
+    const std::string a = ManyLociFile(5, 3, 1);
+    const std::string b = ManyLociFile(5, 3, 2);
+    Put("a.gen", a);
+    Put("b.gen", b);
+    Put("pelkin.out", "earlier\n");
+    Put("locus1", "kept\n");
+    const fs::path typed = dir / "typed";
+    ASSERT_EQ(mkfifo(typed.c_str(), 0600), 0);
+
+    RunResult first;
+    const std::string typed_path = typed.string();
+    std::thread first_thread([&] {
+        first = RunProgram(PELKIN_EXE, {}, "", dir.path(), [typed_path] {
+            const int fd = open(typed_path.c_str(), O_RDONLY);
+            dup2(fd, 0);
+            close(fd);
+        });
+    });
+    // Opened once the first run's child has opened its end.
+    const int writer = open(typed.c_str(), O_WRONLY);
+    ASSERT_GE(writer, 0);
+    EXPECT_TRUE(WaitFor([&] { return FolderIsLocked(dir.path()); }));
+
+    for (const auto& args : {std::vector<std::string>{"b.gen"}, std::vector<std::string>{}}) {
+        const RunResult second = RunWith(args, "b.gen\n");
+        EXPECT_EQ(second.status, 1);
+        EXPECT_EQ(second.out, RefusedByTheLock());
+        EXPECT_EQ(second.err, LockHint);
+        EXPECT_EQ(Files(), (Names{"a.gen", "b.gen", "locus1", "pelkin.out", "typed"}));
+        EXPECT_EQ(Read("pelkin.out"), "earlier\n");
+        EXPECT_EQ(Read("locus1"), "kept\n");
+    }
+
+    const std::string name = "a.gen\n";
+    EXPECT_EQ(write(writer, name.data(), name.size()), static_cast<ssize_t>(name.size()));
+    close(writer);
+    first_thread.join();
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.out, IntroAndPrompt);
+    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(a));
+    EXPECT_EQ(Files(), (Names{"a.gen", "b.gen", "pelkin.out", "typed"}));
+}
+
+// Started together, without waiting for each other: whichever way they meet, each either
+// converts its own file whole or is refused, and "pelkin.out" is the one of a run that converted.
+TEST_F(PelkinFaults, TwoRunsStartedTogetherNeverMixTheirCounts) {
+    const std::string a = ManyLociFile(60, 10, 3);
+    const std::string b = ManyLociFile(60, 10, 4);
+    const std::string a_out = ConvertedAlone(a);
+    const std::string b_out = ConvertedAlone(b);
+    ASSERT_NE(a_out, b_out);
+    Put("a.gen", a);
+    Put("b.gen", b);
+    for (int round = 0; round < 4; ++round) {
+        RunResult a_run;
+        RunResult b_run;
+        std::thread a_thread([&] { a_run = RunWith({"a.gen"}); });
+        std::thread b_thread([&] { b_run = RunWith({"b.gen"}); });
+        a_thread.join();
+        b_thread.join();
+        for (const RunResult* run : {&a_run, &b_run}) {
+            if (run->status == 1) {
+                EXPECT_EQ(run->out, RefusedByTheLock());
+                EXPECT_EQ(run->err, LockHint);
+            } else {
+                EXPECT_EQ(run->status, 0);
+                EXPECT_EQ(run->err, "");
+            }
+        }
+        ASSERT_TRUE(a_run.status == 0 || b_run.status == 0) << "round " << round;
+        const std::string out = Read("pelkin.out");
+        EXPECT_TRUE((a_run.status == 0 && out == a_out) || (b_run.status == 0 && out == b_out))
+            << "round " << round;
+        EXPECT_EQ(Files(), (Names{"a.gen", "b.gen", "pelkin.out"}));
+    }
+}
+
+// ---- A file-size limit ----
+
+// In the child: a file-size limit of `bytes`, and the default action of the signal that the
+// limit raises, whatever the test's process does with it.
+ChildSetup FileSizeLimit(rlim_t bytes) {
+    return [bytes] {
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+    };
+}
+
+TEST_F(PelkinFaults, FrequencyFileBeyondTheFileSizeLimitIsAFailedWriteAndIsRemoved) {
+    // The console's text and each count file fit under the limit; "pelkin.out" does not.
+    const std::string genepop = ManyLociFile(20, 10, 5);
+    const std::string converted = ConvertedAlone(genepop);
+    constexpr rlim_t Limit = 4096;
+    ASSERT_GT(converted.size(), Limit);
+    Put("data.gen", genepop);
+    Put("pelkin.out", "earlier\n");
+    const RunResult run = RunSetUp({"data.gen"}, FileSizeLimit(Limit));
+    EXPECT_EQ(run.status, 27);
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen") +
+                           "Runtime error 27 at $00404050\n  $00404050\n  $00404000\n\n");
+    EXPECT_EQ(run.err, "Pelkin: cannot write \"pelkin.out\": File too large\n");
+    // The count files stay, as after every failed run; no incomplete "pelkin.out" is left.
+    Names expected{"data.gen"};
+    for (int l = 1; l <= 20; ++l) {
+        expected.push_back("locus" + std::to_string(l));
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Files(), expected);
+
+    // At its own size the file fits.
+    const RunResult fits = RunSetUp({"data.gen"}, FileSizeLimit(converted.size()));
+    EXPECT_EQ(fits.status, 0);
+    EXPECT_EQ(fits.err, "");
+    EXPECT_EQ(Read("pelkin.out"), converted);
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+}
+
+// ---- What is not a regular file ----
+
+// In the child: ended by its alarm after ten seconds, so that a run that waits fails the test
+// instead of holding it.
+void TenSecondAlarm() {
+    std::signal(SIGALRM, SIG_DFL);
+    alarm(10);
+}
+
+std::string NotRegularReport() {
+    return "Runtime error 5 at $00401010\n  $00401010\n  $00401000\n\n";
+}
+
+std::string NotRegularHint(const std::string& name) {
+    return "Pelkin: cannot open \"" + name +
+           "\": it is a device, a pipe or a socket, not a regular file, and a GenePop file is "
+           "read from its start once for every locus; give the name of a file saved on disk\n";
+}
+
+TEST_F(PelkinFaults, PipeDeviceOrSocketAsTheGenePopFileIsRefusedAtOnce) {
+    ASSERT_EQ(mkfifo((dir / "pipe.gen").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero.gen");
+    const int socket_fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socket_path = (dir / "socket.gen").string();
+    ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+    socket_path.copy(address.sun_path, socket_path.size());
+    ASSERT_EQ(bind(socket_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    Put("pelkin.out", "earlier\n");
+    const Names before = Files();
+
+    for (const std::string name : {"pipe.gen", "zero.gen", "socket.gen", "/dev/null"}) {
+        const RunResult typed = RunSetUp({}, TenSecondAlarm, name + "\n");
+        EXPECT_EQ(typed.status, 5) << name;
+        EXPECT_EQ(typed.out, IntroAndPrompt + NotRegularReport());
+        EXPECT_EQ(typed.err, NotRegularHint(name));
+        const RunResult given = RunSetUp({name}, TenSecondAlarm);
+        EXPECT_EQ(given.status, 5) << name;
+        EXPECT_EQ(given.out, IntroAndUsing(name) + NotRegularReport());
+        EXPECT_EQ(given.err, NotRegularHint(name));
+        EXPECT_EQ(Files(), before);
+        EXPECT_EQ(Read("pelkin.out"), "earlier\n");
+    }
+    close(socket_fd);
+}
+
+// ---- Standard streams ----
+
+// In the child: standard output a pipe whose reading end is closed, as under `| head -c 10`
+// once head has ended, and the broken-pipe signal's default action.
+void StandardOutputClosedPipe() {
+    int ends[2];
+    if (pipe(ends) != 0 || close(ends[0]) != 0 || dup2(ends[1], 1) < 0) {
+        _exit(126);
+    }
+    close(ends[1]);
+    std::signal(SIGPIPE, SIG_DFL);
+}
+
+TEST_F(PelkinFaults, StandardOutputNobodyReadsChangesNoStatus) {
+    Put("pelkin.out", "earlier\n");
+    const RunResult missing = RunSetUp({"absent.gen"}, StandardOutputClosedPipe);
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "Pelkin: cannot open \"absent.gen\": No such file or directory\n");
+
+    Put("bad.gen", "T\nA\nB\n");
+    const RunResult refused = RunSetUp({"bad.gen"}, StandardOutputClosedPipe);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Pelkin: \"bad.gen\": no line after the title is Pop, POP or pop "
+                           "alone, so the locus names never end; put such a line between the "
+                           "last locus name and the first individual line\n");
+    const RunResult usage = RunSetUp({"--frequencies"}, StandardOutputClosedPipe);
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.err.substr(0, usage.err.find('\n')),
+              "Pelkin: unknown option \"--frequencies\"");
+    EXPECT_EQ(RunSetUp({"--version"}, StandardOutputClosedPipe).status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "earlier\n");
+    EXPECT_EQ(Files(), (Names{"bad.gen", "pelkin.out"}));
+
+    // A run whose files were written ends as it does with a reader, at the prompt too.
+    const std::string genepop = ManyLociFile(3, 2, 6);
+    Put("data.gen", genepop);
+    for (const auto& args : {std::vector<std::string>{"data.gen"}, std::vector<std::string>{}}) {
+        fs::remove(dir / "pelkin.out");
+        const RunResult written = RunSetUp(args, StandardOutputClosedPipe, "data.gen\n");
+        EXPECT_EQ(written.status, 0);
+        EXPECT_EQ(written.err, "");
+        EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(genepop));
+        EXPECT_EQ(Files(), (Names{"bad.gen", "data.gen", "pelkin.out"}));
+    }
+}
+
+// Standard output and standard error closed when Pelkin starts: the files the run opens must
+// not take their descriptors, or a notice written on standard error while "pelkin.out" is being
+// written would land in it.
+TEST_F(PelkinFaults, ClosedStandardStreamsReceiveNothingOfTheFiles) {
+    // Locus B is not typed in generation 1, which a notice says.
+    const std::string genepop = "T\nA\nB\nPop\n1 a, 0101 0000\nPop\n2 b, 0102 0203\n";
+    const std::string converted = ConvertedAlone(genepop);
+    Put("data.gen", genepop);
+    for (const ChildSetup& closing : {ChildSetup([] { close(2); }), ChildSetup([] {
+                                          close(1);
+                                          close(2);
+                                      })}) {
+        fs::remove(dir / "pelkin.out");
+        EXPECT_EQ(RunSetUp({"data.gen"}, closing).status, 0);
+        EXPECT_EQ(Read("pelkin.out"), converted);
+        EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+    }
+}
+
+} // namespace
