@@ -4,12 +4,14 @@
 //             report is named after it), 2 or 3 both as arguments;
 //   bit 2     an earlier report stands in the report file;
 //   bit 3     standard output is a pipe closed at its far end;
-//   bits 4-7  1: there is no data file, 2: the report's name is a folder, 3: the data file's
-//             name is a folder; any other value: neither.
+//   bits 4-6  1: there is no data file, 2: the report's name is a folder, 3: the data file's
+//             name is a folder; any other value: neither;
+//   bit 7     the run also writes a table (--table), over an earlier one under bit 2.
 // The rest, up to its first NUL byte, is the frequency file, and what follows the NUL is the
 // answers (after the two file names, under bits 0-1 of 0). Each run must end with status 0 or
-// 1, leave no file open, and leave the report file either as it was (a failed run; no file when
-// there was none) or with one whole report appended (a run that finished); anything else aborts.
+// 1, leave no file open and no draft of a table, and leave the report file either as it was (a
+// failed run; no file when there was none) or with one whole report appended (a run that
+// finished), and the table as it was or written anew; anything else aborts.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,14 +39,17 @@ struct Setting {
     bool earlier_report;
     bool stdout_closed_pipe;
     int special;
+    bool table;
 };
 
 Setting SettingOf(std::uint8_t mode) {
-    const int special = mode >> 4;
-    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, special <= data_is_folder ? special : none};
+    const int special = (mode >> 4) & 7;
+    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, special <= data_is_folder ? special : none,
+            (mode & 0x80) != 0};
 }
 
 const std::string earlier_text = "An earlier report\n";
+const std::string earlier_table = "An earlier table\n";
 const std::string legend_end =
     "Ne = estimated variance-effective population size per generation\n\n";
 
@@ -96,6 +101,16 @@ int OpenDescriptors() {
     return open;
 }
 
+// Whether `folder` holds a draft of a table.
+bool HoldsDraft(const fs::path& folder) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().rfind(".Morvast-table-", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Aborts, saying why on the sanitizers' report stream (the fuzzer may have closed the standard
 // error stream of the runs).
 void Check(bool holds, const char* what) {
@@ -121,9 +136,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const fs::path folder = ScratchFolder();
     const fs::path data = folder / "data.txt";
     const fs::path report = setting.names == 1 ? folder / "data.txt.OUT" : folder / "report.txt";
+    const fs::path table = folder / "table.tsv";
     std::error_code ignored;
     fs::remove_all(data, ignored);
     fs::remove_all(report, ignored);
+    fs::remove_all(table, ignored);
 
     if (setting.special == data_is_folder) {
         fs::create_directory(data);
@@ -135,8 +152,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     } else if (setting.earlier_report) {
         WriteWhole(report, earlier_text);
     }
+    if (setting.table && setting.earlier_report) {
+        WriteWhole(table, earlier_table);
+    }
 
     std::vector<std::string> args{"Morvast"};
+    if (setting.table) {
+        args.push_back("--table");
+        args.push_back(table.string());
+    }
     std::string typed;
     if (setting.names == 0) {
         typed = data.string() + "\n" + report.string() + "\n";
@@ -161,6 +185,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Check(OpenDescriptors() == open_before, "the run left a file open");
 
     Check(status == 0 || status == 1, "the run ended with a status other than 0 or 1");
+    Check(!HoldsDraft(folder), "the run left a draft of its table");
+    if (setting.table) {
+        const std::string table_before = setting.earlier_report ? earlier_table : "";
+        const std::string table_after = ReadWhole(table);
+        Check(status == 0
+                  ? !table_after.empty() && table_after.back() == '\n'
+                  : fs::exists(table) == setting.earlier_report && table_after == table_before,
+              "the table is neither as it was nor written anew");
+    }
     if (setting.special == report_is_folder) {
         Check(status == 1, "a report named as a folder was taken");
         return 0;
