@@ -6,22 +6,26 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/file.h>
-#include <sys/resource.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
+#include "child_faults.h"
 #include "pelkin_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using testing_support::ChildSetup;
+using testing_support::FileSizeLimit;
 using testing_support::RunProgram;
 using testing_support::RunResult;
+using testing_support::StandardOutputClosedPipe;
 using testing_support::TempDir;
 using Names = std::vector<std::string>;
 
@@ -177,17 +181,35 @@ TEST_F(PelkinFaults, TwoRunsStartedTogetherNeverMixTheirCounts) {
     }
 }
 
-// ---- A file-size limit ----
-
-// In the child: a file-size limit of `bytes`, and the default action of the signal that the
-// limit raises, whatever the test's process does with it.
-ChildSetup FileSizeLimit(rlim_t bytes) {
-    return [bytes] {
-        const rlimit limit{bytes, bytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, SIG_DFL);
-    };
+// In the child: permissions bind even the superuser, who loses the capabilities that pass over
+// them (a process that may not drop them keeps them).
+void PermissionsBind() {
+    prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
+    prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
 }
+
+// A folder that may be written and searched but not read cannot be opened for its lock: the
+// run goes on unlocked, says so, and converts.
+TEST_F(PelkinFaults, FolderThatCannotBeLockedIsToldAndTheRunGoesOn) {
+    const std::string genepop = ManyLociFile(2, 2, 7);
+    Put("data.gen", genepop);
+    fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::owner_exec);
+    const bool binds = RunProgram("/bin/ls", {"."}, "", dir.path(), PermissionsBind).status != 0;
+    const RunResult run = RunSetUp({"data.gen"}, PermissionsBind);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    if (!binds) {
+        GTEST_SKIP() << "permissions do not bind here";
+    }
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen"));
+    EXPECT_EQ(run.err, "Pelkin: the working folder cannot be locked (Permission denied), so "
+                       "another Pelkin started in it now would not be stopped; run one "
+                       "conversion at a time in this folder\n");
+    EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(genepop));
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+}
+
+// ---- A file-size limit ----
 
 TEST_F(PelkinFaults, FrequencyFileBeyondTheFileSizeLimitIsAFailedWriteAndIsRemoved) {
     // The console's text and each count file fit under the limit; "pelkin.out" does not.
@@ -266,17 +288,6 @@ TEST_F(PelkinFaults, PipeDeviceOrSocketAsTheGenePopFileIsRefusedAtOnce) {
 }
 
 // ---- Standard streams ----
-
-// In the child: standard output a pipe whose reading end is closed, as under `| head -c 10`
-// once head has ended, and the broken-pipe signal's default action.
-void StandardOutputClosedPipe() {
-    int ends[2];
-    if (pipe(ends) != 0 || close(ends[0]) != 0 || dup2(ends[1], 1) < 0) {
-        _exit(126);
-    }
-    close(ends[1]);
-    std::signal(SIGPIPE, SIG_DFL);
-}
 
 TEST_F(PelkinFaults, StandardOutputNobodyReadsChangesNoStatus) {
     Put("pelkin.out", "earlier\n");

@@ -8,35 +8,15 @@
 
 #include "conversion_run.h"
 #include "pelkin_fixture.h"
+#include "stream_redirect.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using testing_support::ReadFile;
+using testing_support::Redirect;
 using testing_support::RunResult;
 using testing_support::WriteFile;
-
-// Puts the file at `path` in place of the descriptor `fd` until destroyed.
-class Redirect {
-  public:
-    Redirect(int fd, const fs::path& path, int flags) : fd_(fd), saved_(dup(fd)) {
-        std::fflush(nullptr);
-        const int opened = open(path.c_str(), flags, 0600);
-        dup2(opened, fd_);
-        close(opened);
-    }
-    ~Redirect() {
-        std::fflush(nullptr);
-        dup2(saved_, fd_);
-        close(saved_);
-    }
-    Redirect(const Redirect&) = delete;
-    Redirect& operator=(const Redirect&) = delete;
-
-  private:
-    int fd_;
-    int saved_;
-};
 
 int OpenDescriptors() {
     int open = 0;
