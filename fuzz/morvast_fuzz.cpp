@@ -17,15 +17,13 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sanitizer/common_interface_defs.h>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
 #include <vector>
 
 #include "estimation_run.h"
+#include "run_support.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -53,34 +51,6 @@ const std::string earlier_table = "An earlier table\n";
 const std::string legend_end =
     "Ne = estimated variance-effective population size per generation\n\n";
 
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteWhole(const fs::path& path, std::string_view contents) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-}
-
-// Standard output for a run: /dev/null, or a pipe whose reading end is closed.
-void SetStandardOutput(bool closed_pipe) {
-    static const int null_fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    static const int broken_fd = [] {
-        int ends[2] = {-1, -1};
-        if (pipe(ends) != 0) {
-            std::abort();
-        }
-        close(ends[0]);
-        return ends[1];
-    }();
-    std::fflush(stdout);
-    std::clearerr(stdout);
-    dup2(closed_pipe ? broken_fd : null_fd, 1);
-}
-
 // The answers as standard input, through a file in the scratch folder.
 void SetStandardInput(std::string_view answers) {
     const fs::path path = fs::path(ScratchFolder()) / "answers";
@@ -92,15 +62,6 @@ void SetStandardInput(std::string_view answers) {
     close(fd);
 }
 
-// How many of the first 1024 descriptors are open: the harness and the run open no more.
-int OpenDescriptors() {
-    int open = 0;
-    for (int fd = 0; fd < 1024; ++fd) {
-        open += fcntl(fd, F_GETFD) >= 0 ? 1 : 0;
-    }
-    return open;
-}
-
 // Whether `folder` holds a draft of a table.
 bool HoldsDraft(const fs::path& folder) {
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -109,15 +70,6 @@ bool HoldsDraft(const fs::path& folder) {
         }
     }
     return false;
-}
-
-// Aborts, saying why on the sanitizers' report stream (the fuzzer may have closed the standard
-// error stream of the runs).
-void Check(bool holds, const char* what) {
-    if (!holds) {
-        __sanitizer_report_error_summary(what);
-        std::abort();
-    }
 }
 
 } // namespace

@@ -7,34 +7,14 @@
 
 #include "estimation_run.h"
 #include "morvast_run.h"
+#include "stream_redirect.h"
 
 namespace {
 
 using testing_support::ReadFile;
+using testing_support::Redirect;
 using testing_support::TempDir;
 using testing_support::WriteFile;
-
-// Puts the file at `path` in place of the descriptor `fd` until destroyed.
-class Redirect {
-  public:
-    Redirect(int fd, const std::filesystem::path& path, int flags) : fd_(fd), saved_(dup(fd)) {
-        std::fflush(nullptr);
-        const int opened = open(path.c_str(), flags, 0600);
-        dup2(opened, fd_);
-        close(opened);
-    }
-    ~Redirect() {
-        std::fflush(nullptr);
-        dup2(saved_, fd_);
-        close(saved_);
-    }
-    Redirect(const Redirect&) = delete;
-    Redirect& operator=(const Redirect&) = delete;
-
-  private:
-    int fd_;
-    int saved_;
-};
 
 // Runs Morvast in process on `args` with `answers` on standard input; returns the status and
 // what the run wrote on the standard error stream.

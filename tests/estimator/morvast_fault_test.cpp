@@ -14,13 +14,16 @@
 #include <thread>
 #include <unistd.h>
 
+#include "child_faults.h"
 #include "morvast_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::FileSizeLimit;
 using testing_support::ReadFile;
 using testing_support::RunResult;
+using testing_support::StandardOutputClosedPipe;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
@@ -148,16 +151,6 @@ TEST(MorvastFaults, FailedRunThatMadeTheReportBesideOneThatAppends) {
     EXPECT_EQ(ReadFile(dir / "r.txt"), report);
 }
 
-// In the child: a file-size limit of `bytes`, and the default action of the signal that the
-// limit raises, whatever the test's process does with it.
-testing_support::ChildSetup FileSizeLimit(rlim_t bytes) {
-    return [bytes] {
-        const rlimit limit{bytes, bytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, SIG_DFL);
-    };
-}
-
 TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     TempDir dir;
     const std::string data = ManyLociData(2, 100, 4);
@@ -238,17 +231,6 @@ TEST(MorvastFaults, ReportOnAFullFileSystemIsCutBack) {
     EXPECT_EQ(ReadFile(dir / "status"), "1");
     EXPECT_EQ(ReadFile(dir / "err"), "Cannot write the results to fs/r.txt\n");
     EXPECT_EQ(ReadFile(dir / "after"), earlier);
-}
-
-// In the child: standard output a pipe whose reading end is closed, as under `| head -c 10`
-// once head has ended, and the broken-pipe signal's default action.
-void StandardOutputClosedPipe() {
-    int ends[2];
-    if (pipe(ends) != 0 || close(ends[0]) != 0 || dup2(ends[1], 1) < 0) {
-        _exit(126);
-    }
-    close(ends[1]);
-    std::signal(SIGPIPE, SIG_DFL);
 }
 
 TEST(MorvastFaults, StandardOutputNobodyReads) {
