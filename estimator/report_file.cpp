@@ -9,6 +9,7 @@
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
+#include "whole_write.h"
 
 namespace {
 
@@ -71,20 +72,6 @@ void LockReport() {
     }
 }
 
-// Writes all of `text`, or fails.
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n == 0 || errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 void OpenReport() {
@@ -98,7 +85,7 @@ void AppendReport(const std::string& report) {
     LockReport();
     struct stat held {};
     const bool regular = fstat(outfile, &held) == 0 && IsRegular(held);
-    if (!WriteAll(outfile, report)) {
+    if (!WriteWhole(outfile, report)) {
         if (regular) {
             // Back to the length it had, earlier reports whole and nothing of this one.
             static_cast<void>(ftruncate(outfile, held.st_size));

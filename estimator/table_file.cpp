@@ -11,6 +11,7 @@
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
+#include "whole_write.h"
 
 namespace {
 
@@ -55,20 +56,6 @@ bool SameFile(const std::string& a, const std::string& b) {
     struct stat b_stat;
     return stat(a.c_str(), &a_stat) == 0 && stat(b.c_str(), &b_stat) == 0 &&
            a_stat.st_dev == b_stat.st_dev && a_stat.st_ino == b_stat.st_ino;
-}
-
-bool WriteWhole(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = write(fd, text.data() + written, text.size() - written);
-        if (n > 0) {
-            written += static_cast<std::size_t>(n);
-        } else if (n == 0 || errno != EINTR) {
-            errno = n == 0 ? EIO : errno;
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
