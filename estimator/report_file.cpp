@@ -67,7 +67,7 @@ void LockReport() {
         close(outfile);
         outfile = OpenForAppending(created);
         if (outfile < 0) {
-            Error(Say(Text::cannot_write_report, {outfilename}));
+            Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
         }
     }
 }
@@ -91,12 +91,12 @@ void AppendReport(const std::string& report) {
             static_cast<void>(ftruncate(outfile, held.st_size));
         }
         AbandonReport();
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
     }
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
     }
 }
 
