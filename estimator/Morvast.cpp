@@ -3,7 +3,9 @@
 // report file; with --table FILE it also writes the results as a table to FILE.
 #include <csignal>
 #include <string>
+#include <vector>
 
+#include "command_line.h"
 #include "data_tables.h"
 #include "dialogue.h"
 #include "error.h"
@@ -17,12 +19,16 @@
 #include "table_file.h"
 
 int EstimationRun(int argc, char** argv) {
-    if (AnswerInfoOption(argc, argv)) {
+    std::vector<std::string> names;
+    if (TakeCommandLine(argc, argv, names) == Invocation::answered) {
         return 0;
     }
+    const bool table_on_output = tablefilename == TableOnStandardOutput;
+    if (table_on_output) {
+        console = stderr;
+    }
     OpeningScreen();
-    const int table_arguments = TakeTableOption(argc, argv);
-    TakeFileNames(argc - table_arguments, argv + table_arguments);
+    TakeFileNames(names);
     RefuseTableOverInputs();
     AskSamplePlan();
 
@@ -39,11 +45,14 @@ int EstimationRun(int argc, char** argv) {
 
     // The table is written whole before the report is appended, and takes the place of an
     // earlier table only once the report is in its file.
-    if (!tablefilename.empty()) {
+    if (!tablefilename.empty() && !table_on_output) {
         WriteTableDraft(TableText());
     }
     AppendReport(report);
     CommitTable();
+    if (table_on_output) {
+        WriteTableOnStandardOutput(TableText());
+    }
     Print(Text::result_written, {{"REPORT", outfilename}});
     return 0;
 }
@@ -64,5 +73,6 @@ int MorvastMain(int argc, char** argv) {
 
 void ResetRun() {
     ResetRunValues();
+    console = stdout;
     ResetAnswers();
 }

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+std::FILE* console = stdout;
+
 std::string Say(Text id, std::initializer_list<SaidField> fields) {
     return FillFields(morvast_texts[static_cast<std::size_t>(id)].text,
                       std::span<const SaidField>(fields.begin(), fields.size()));
@@ -11,7 +13,7 @@ std::string Say(Text id, std::initializer_list<SaidField> fields) {
 
 void Print(Text id, std::initializer_list<SaidField> fields) {
     const std::string said = Say(id, fields);
-    std::fwrite(said.data(), 1, said.size(), stdout);
+    std::fwrite(said.data(), 1, said.size(), console);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "command_line.h"
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
@@ -61,19 +62,8 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 } // namespace
 
-int TakeTableOption(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--table") != 0) {
-        return 0;
-    }
-    if (argc < 3 || argv[2][0] == '\0') {
-        Error(Say(Text::table_without_name));
-    }
-    tablefilename = argv[2];
-    return 2;
-}
-
 void RefuseTableOverInputs() {
-    if (tablefilename.empty()) {
+    if (tablefilename.empty() || tablefilename == TableOnStandardOutput) {
         return;
     }
     if (SameFile(tablefilename, infilename)) {
@@ -112,6 +102,13 @@ void WriteTableDraft(const std::string& text) {
     struct stat table_stat;
     if (stat(tablefilename.c_str(), &table_stat) == 0 && S_ISDIR(table_stat.st_mode)) {
         TableNotWritten(EISDIR);
+    }
+}
+
+void WriteTableOnStandardOutput(const std::string& text) {
+    std::fflush(stdout);
+    if (!WriteWhole(STDOUT_FILENO, text)) {
+        TableNotWritten(errno);
     }
 }
 

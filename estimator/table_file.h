@@ -1,14 +1,10 @@
-// The table file of `Morvast --table FILE`: taken from the command line before the file names,
-// kept from replacing the data file or the report file, written whole to a draft beside it and
-// renamed over it only when the run has succeeded, so that a failed run leaves an earlier table
-// as it was and no draft behind.
+// The table file of `Morvast --table FILE`: kept from replacing the data file or the report
+// file, written whole to a draft beside it and renamed over it only when the run has succeeded,
+// so that a failed run leaves an earlier table as it was and no draft behind; or, for
+// `--table -`, written on standard output once the report is appended.
 #pragma once
 
 #include <string>
-
-// Takes "--table FILE" from the start of the arguments into tablefilename; returns how many
-// arguments it took (2, or 0 without the option).
-int TakeTableOption(int argc, char** argv);
 
 // Ends the run when the table would replace the data file or the report file, by name or, where
 // the files exist, as the same file under another name.
@@ -17,6 +13,10 @@ void RefuseTableOverInputs();
 // Writes `text` whole to a new draft in the table's folder; a failure ends the run naming the
 // table, with the draft removed.
 void WriteTableDraft(const std::string& text);
+
+// Writes `text` whole on standard output, for `--table -`; a failure ends the run naming the
+// table.
+void WriteTableOnStandardOutput(const std::string& text);
 
 // Puts the draft in place of the table file.
 void CommitTable();

@@ -183,19 +183,6 @@ TEST(MorvastTableRefused, DataOrReportFile) {
     }
 }
 
-TEST(MorvastTableRefused, OptionWithoutFileName) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--table"}, std::vector<std::string>{"--table", ""}}) {
-        TempDir dir;
-        const auto run = RunMorvast(dir, args, "two.txt r.txt 2\n");
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err,
-                  "Morvast: --table needs a file name after it, before the data file's name\n");
-        EXPECT_EQ(run.out, opening_screen);
-        EXPECT_TRUE(FilesIn(dir).empty());
-    }
-}
-
 // A run that succeeds replaces an earlier table, with the permissions of a new file; one that
 // fails leaves it as it was, and neither leaves a draft behind.
 TEST(MorvastTableFile, ReplacedOnlyWhenTheRunSucceeds) {
