@@ -2,7 +2,6 @@
 // frequencies between samples taken in different generations, and appends the report to the
 // report file; with --table FILE it also writes the results as a table to FILE.
 #include <csignal>
-#include <string>
 
 #include "data_tables.h"
 #include "dialogue.h"
@@ -11,9 +10,8 @@
 #include "frequency_reader.h"
 #include "messages.h"
 #include "opening_screen.h"
-#include "report.h"
 #include "report_file.h"
-#include "results_table.h"
+#include "results_writer.h"
 #include "table_file.h"
 
 int EstimationRun(int argc, char** argv) {
@@ -31,18 +29,16 @@ int EstimationRun(int argc, char** argv) {
     GetData(infilename);
     Print(Text::processing, {infilename});
 
-    std::string report = PreambleText();
-    for (int sample = 1; sample < n_samples; ++sample) {
-        report += IntervalText(sample);
+    // The table's draft is made before the report is started, and takes the place of an earlier
+    // table only once the report is in its file.
+    const bool with_table = !tablefilename.empty();
+    if (with_table) {
+        StartTableDraft();
     }
-    report += LegendText();
-
-    // The table is written whole before the report is appended, and takes the place of an
-    // earlier table only once the report is in its file.
-    if (!tablefilename.empty()) {
-        WriteTableDraft(TableText());
-    }
-    AppendReport(report);
+    StartReport();
+    WriteResults(WriteReport, with_table ? WriteTable : nullptr);
+    FinishTableDraft();
+    FinishReport();
     CommitTable();
     Print(Text::result_written, {outfilename});
     return 0;

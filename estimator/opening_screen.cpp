@@ -42,10 +42,8 @@ void OpeningScreen() {
     std::printf("                          Morvast                                 \n\n");
     std::printf("Estimates variance-effective size (Ne) of a single population from\n");
     std::printf("observed differences in allele frequencies among temporally spaced\n");
-    std::printf("samples. Up to %i samples scored for up to %i loci (each with\n", MaxSamples,
-                MaxLoci);
-    std::printf("max %i alleles) can be used for input (samples should be ordered).\n\n",
-                MaxAlleles);
+    std::printf("samples. Any number of samples and loci (each locus with at most\n");
+    std::printf("%i alleles) can be used for input (samples should be ordered).\n\n", MaxAlleles);
     std::printf("The computed statistic is based on Marsk & Tellby's (2007) estimator\n");
     for (const char* row : explained_rows) {
         std::printf("%-66s\n", row);

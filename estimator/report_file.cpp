@@ -15,6 +15,10 @@ namespace {
 
 int outfile = -1;     // the report file while the run holds it
 bool created = false; // whether this run made the report file
+// The length of the report file before this run's report, once the report has been started on
+// a regular file; -1 before, or on a file that cannot be cut back.
+off_t earlier_length = -1;
+StreamedWrite report;
 
 // Opens `outfilename` for appending and tells whether the open made the file: making it
 // exclusively first, and opening it as it stands when it exists. -1 when it cannot be opened.
@@ -81,18 +85,26 @@ void OpenReport() {
     }
 }
 
-void AppendReport(const std::string& report) {
+void StartReport() {
     LockReport();
     struct stat held {};
-    const bool regular = fstat(outfile, &held) == 0 && IsRegular(held);
-    if (!WriteWhole(outfile, report)) {
-        if (regular) {
-            // Back to the length it had, earlier reports whole and nothing of this one.
-            static_cast<void>(ftruncate(outfile, held.st_size));
-        }
+    earlier_length = fstat(outfile, &held) == 0 && IsRegular(held) ? held.st_size : -1;
+    report.Start(outfile);
+}
+
+void WriteReport(std::string_view text) {
+    if (!report.Put(text)) {
         AbandonReport();
         Error(Say(Text::cannot_write_report, {outfilename}));
     }
+}
+
+void FinishReport() {
+    if (!report.Flush()) {
+        AbandonReport();
+        Error(Say(Text::cannot_write_report, {outfilename}));
+    }
+    earlier_length = -1;
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
@@ -103,6 +115,12 @@ void AppendReport(const std::string& report) {
 void AbandonReport() {
     if (outfile < 0) {
         return;
+    }
+    report.Drop();
+    if (earlier_length >= 0) {
+        // Back to the length it had, earlier reports whole and nothing of this one.
+        static_cast<void>(ftruncate(outfile, earlier_length));
+        earlier_length = -1;
     }
     if (created) {
         while (flock(outfile, LOCK_EX) != 0 && errno == EINTR) {

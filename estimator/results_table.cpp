@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "calibrated_limits.h"
 #include "data_tables.h"
-#include "drift_statistic.h"
-#include "jackknife.h"
 
 namespace {
 
@@ -50,8 +47,8 @@ Cells StatisticCells(int first_sample, const std::string& locus, const RowValues
     const DriftSums& sums = row.sums;
     const bool fixed = sums.Kl < 1;
     auto value = [fixed](double v) { return fixed ? not_available : TableNumber(v); };
-    return {std::to_string(t[first_sample]),
-            std::to_string(t[first_sample + 1]),
+    return {std::to_string(Generation(first_sample)),
+            std::to_string(Generation(first_sample + 1)),
             value(sums.t_span),
             CellText(locus),
             std::to_string(sums.Kl),
@@ -62,8 +59,7 @@ Cells StatisticCells(int first_sample, const std::string& locus, const RowValues
             value(row.Ne)};
 }
 
-void AddJackknifeCells(Cells& cells, int first_sample) {
-    const JackknifeResult r = Jackknife(first_sample);
+void AddJackknifeCells(Cells& cells, const JackknifeResult& r) {
     const JackknifeLimits limits = LimitsOf(r);
     for (const double v :
          {r.mean_Fs, r.mean_Fs_corrected, limits.Ne_of_mean, r.se_Fs, r.se_Fs_corrected,
@@ -73,31 +69,11 @@ void AddJackknifeCells(Cells& cells, int first_sample) {
     }
 }
 
-void AddCalibratedCells(Cells& cells, int first_sample) {
-    const CalibratedLimits c = CalibratedLimitsOf(first_sample);
+void AddCalibratedCells(Cells& cells, const CalibratedLimits& c) {
     for (const double v :
          {c.lower_Fs, c.upper_Fs, c.lower_corrected, c.upper_corrected, c.lower_Ne, c.upper_Ne}) {
         cells.push_back(TableNumber(v));
     }
-}
-
-std::string IntervalRows(int first_sample) {
-    std::string text;
-    for (int L = 1; L <= n_loci; ++L) {
-        Cells cells = StatisticCells(first_sample, locusname[L], EvaluateRow(L, L, first_sample));
-        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
-        text += RowText(cells);
-    }
-    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
-    Cells cells = StatisticCells(first_sample, "all", all_loci);
-    // The report gives the jackknife only for an all-loci row that is not fixed.
-    if (all_loci.sums.Kl >= 1) {
-        AddJackknifeCells(cells, first_sample);
-        AddCalibratedCells(cells, first_sample);
-    } else {
-        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
-    }
-    return text + RowText(cells);
 }
 
 } // namespace
@@ -114,10 +90,24 @@ std::string TableNumber(double value) {
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
 
-std::string TableText() {
-    std::string text = header;
-    for (int sample = 1; sample < n_samples; ++sample) {
-        text += IntervalRows(sample);
+std::string TableHeaderText() {
+    return header;
+}
+
+std::string LocusTableRow(int first_sample, int L, const RowValues& row) {
+    Cells cells = StatisticCells(first_sample, locusname[static_cast<std::size_t>(L)], row);
+    cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
+    return RowText(cells);
+}
+
+std::string AllLociTableRow(int first_sample, const IntervalEstimate& estimate) {
+    Cells cells = StatisticCells(first_sample, "all", estimate.all_loci);
+    // The report gives the jackknife only for an all-loci row that is not fixed.
+    if (estimate.estimated) {
+        AddJackknifeCells(cells, estimate.jackknife);
+        AddCalibratedCells(cells, estimate.calibrated);
+    } else {
+        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
     }
-    return text;
+    return RowText(cells);
 }

@@ -15,10 +15,17 @@
 
 namespace {
 
-// The draft's name while it exists, empty otherwise.
+// The draft's name while it exists, empty otherwise, and the draft while it is written.
 std::string draft_name;
+int draft = -1;
+StreamedWrite table;
 
 void RemoveDraft() {
+    if (draft >= 0) {
+        close(draft);
+        draft = -1;
+    }
+    table.Drop();
     if (!draft_name.empty()) {
         unlink(draft_name.c_str());
         draft_name.clear();
@@ -83,27 +90,21 @@ void RefuseTableOverInputs() {
     }
 }
 
-void WriteTableDraft(const std::string& text) {
+void StartTableDraft() {
     // A draft of a name of its own in the table's folder: it never clashes with another run's,
     // and the rename that puts it in place does not leave the file system.
     std::string name =
         (std::filesystem::path(tablefilename).parent_path() / ".Morvast-table-XXXXXX").string();
-    const int fd = mkstemp(name.data());
-    if (fd < 0) {
+    draft = mkstemp(name.data());
+    if (draft < 0) {
         TableNotWritten(errno);
     }
     draft_name = name;
-
     // mkstemp makes the draft readable by its owner only; the table gets the permissions of a
     // file newly created by the user.
     const mode_t mask = umask(0);
     umask(mask);
-    if (fchmod(fd, 0666 & ~mask) != 0 || !WriteWhole(fd, text)) {
-        const int error_number = errno;
-        close(fd);
-        TableNotWritten(error_number);
-    }
-    if (close(fd) != 0) {
+    if (fchmod(draft, 0666 & ~mask) != 0) {
         TableNotWritten(errno);
     }
     // A folder of the table's name would make the final rename fail after the report is
@@ -111,6 +112,27 @@ void WriteTableDraft(const std::string& text) {
     struct stat table_stat;
     if (stat(tablefilename.c_str(), &table_stat) == 0 && S_ISDIR(table_stat.st_mode)) {
         TableNotWritten(EISDIR);
+    }
+    table.Start(draft);
+}
+
+void WriteTable(std::string_view text) {
+    if (!table.Put(text)) {
+        TableNotWritten(errno);
+    }
+}
+
+void FinishTableDraft() {
+    if (draft < 0) {
+        return;
+    }
+    if (!table.Flush()) {
+        TableNotWritten(errno);
+    }
+    const int closed = close(draft);
+    draft = -1;
+    if (closed != 0) {
+        TableNotWritten(errno);
     }
 }
 

@@ -1,10 +1,10 @@
 // The table file of `Morvast --table FILE`: taken from the command line before the file names,
-// kept from replacing the data file or the report file, written whole to a draft beside it and
-// renamed over it only when the run has succeeded, so that a failed run leaves an earlier table
-// as it was and no draft behind.
+// kept from replacing the data file or the report file, written to a draft beside it as it is
+// formatted and renamed over it only when the run has succeeded, so that a failed run leaves an
+// earlier table as it was and no draft behind.
 #pragma once
 
-#include <string>
+#include <string_view>
 
 // Takes "--table FILE" from the start of the arguments into tablefilename; returns how many
 // arguments it took (2, or 0 without the option).
@@ -14,9 +14,13 @@ int TakeTableOption(int argc, char** argv);
 // the files exist, as the same file under another name.
 void RefuseTableOverInputs();
 
-// Writes `text` whole to a new draft in the table's folder; a failure ends the run naming the
-// table, with the draft removed.
-void WriteTableDraft(const std::string& text);
+// Makes a new draft in the table's folder. A failure here or in the two below ends the run
+// naming the table, with the draft removed.
+void StartTableDraft();
+// Adds `text` to the draft.
+void WriteTable(std::string_view text);
+// Writes what is left of the draft and closes it.
+void FinishTableDraft();
 
 // Puts the draft in place of the table file.
 void CommitTable();
