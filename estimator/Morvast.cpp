@@ -25,9 +25,9 @@ int EstimationRun(int argc, char** argv) {
     AskSamplePlan();
 
     OpenReport();
-    Print(Text::reading, {infilename});
+    Print(Text::reading, {{"DATA", infilename}});
     GetData(infilename);
-    Print(Text::processing, {infilename});
+    Print(Text::processing, {{"DATA", infilename}});
 
     // The table's draft is made before the report is started, and takes the place of an earlier
     // table only once the report is in its file.
@@ -40,7 +40,7 @@ int EstimationRun(int argc, char** argv) {
     FinishTableDraft();
     FinishReport();
     CommitTable();
-    Print(Text::result_written, {outfilename});
+    Print(Text::result_written, {{"REPORT", outfilename}});
     return 0;
 }
 

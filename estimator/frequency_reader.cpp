@@ -27,7 +27,7 @@ void OpenData(const std::string& path) {
         infile = std::fopen(path.c_str(), "r");
     }
     if (infile == nullptr) {
-        Error(Say(Text::cannot_open_data, {path}));
+        Error(Say(Text::cannot_open_data, {{"DATA", path}}));
     }
 }
 
@@ -102,16 +102,18 @@ void ReadFrequencies(TextInput& in, int L, int j) {
     for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
         double frequency = 0.0;
         if (!ReadReal(in, frequency)) {
-            Error(Say(Text::unreadable_allele,
-                      {std::to_string(k + 1), std::to_string(L), std::to_string(j)}));
+            Error(Say(Text::unreadable_allele, {{"A", std::to_string(k + 1)},
+                                                {"L", std::to_string(L)},
+                                                {"J", std::to_string(j)}}));
         }
         x.Add(frequency);
         sum += frequency;
     }
     // Written so that a sum that is not a number fails the check too.
     if (!(std::fabs(sum - 1.0) <= 0.01)) {
-        Error(Say(Text::frequency_sum,
-                  {FixedField(sum, 0, 6), std::to_string(L), std::to_string(j)}));
+        Error(Say(
+            Text::frequency_sum,
+            {{"S", FixedField(sum, 0, 6)}, {"L", std::to_string(L)}, {"J", std::to_string(j)}}));
     }
 }
 

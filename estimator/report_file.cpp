@@ -71,9 +71,15 @@ void LockReport() {
         close(outfile);
         outfile = OpenForAppending(created);
         if (outfile < 0) {
-            Error(Say(Text::cannot_write_report, {outfilename}));
+            Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
         }
     }
+}
+
+// Cuts the report file back and ends the run.
+[[noreturn]] void ReportNotWritten() {
+    AbandonReport();
+    Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
 }
 
 } // namespace
@@ -94,21 +100,19 @@ void StartReport() {
 
 void WriteReport(std::string_view text) {
     if (!report.Put(text)) {
-        AbandonReport();
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        ReportNotWritten();
     }
 }
 
 void FinishReport() {
     if (!report.Flush()) {
-        AbandonReport();
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        ReportNotWritten();
     }
     earlier_length = -1;
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
     }
 }
 

@@ -34,7 +34,8 @@ void RemoveDraft() {
 
 [[noreturn]] void TableNotWritten(int error_number) {
     RemoveDraft();
-    Error(Say(Text::cannot_write_table, {tablefilename, std::strerror(error_number)}));
+    Error(Say(Text::cannot_write_table,
+              {{"TABLE", tablefilename}, {"REASON", std::strerror(error_number)}}));
 }
 
 // The path with every link and "." and ".." of its part that exists resolved; empty when that
@@ -83,10 +84,10 @@ void RefuseTableOverInputs() {
         return;
     }
     if (SameFile(tablefilename, infilename)) {
-        Error(Say(Text::table_is_data, {tablefilename}));
+        Error(Say(Text::table_is_data, {{"TABLE", tablefilename}}));
     }
     if (SameFile(tablefilename, outfilename)) {
-        Error(Say(Text::table_is_report, {tablefilename}));
+        Error(Say(Text::table_is_report, {{"TABLE", tablefilename}}));
     }
 }
 
