@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "shown_text.h"
+
 std::string Say(Text id, std::initializer_list<std::string_view> values) {
     const std::string_view text = morvast_texts[static_cast<std::size_t>(id)].text;
     const std::string_view* value = values.begin();
@@ -15,7 +17,7 @@ std::string Say(Text id, std::initializer_list<std::string_view> values) {
             break;
         }
         said.append(text.substr(at, open - at));
-        said.append(*value++);
+        said.append(Shown(*value++));
         at = close + 1;
     }
     return said.append(text.substr(at));

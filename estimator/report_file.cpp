@@ -9,6 +9,7 @@
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
+#include "stop_signals.h"
 #include "whole_write.h"
 
 namespace {
@@ -41,6 +42,15 @@ int OpenForAppending(bool& made) {
     return open(outfilename.c_str(), flags | O_CREAT, 0666);
 }
 
+// Opens the report file as OpenForAppending does, and registers a file that the open made, to
+// be removed should a signal end the run while it holds nothing.
+int OpenRegistered() {
+    const StopSignalsHeld held;
+    const int fd = OpenForAppending(created);
+    RegisterMadeReport(fd >= 0 && created ? outfilename.c_str() : nullptr, fd);
+    return fd;
+}
+
 bool IsRegular(const struct stat& status) {
     return S_ISREG(status.st_mode);
 }
@@ -65,7 +75,7 @@ void LockReport() {
             return;
         }
         close(outfile);
-        outfile = OpenForAppending(created);
+        outfile = OpenRegistered();
         if (outfile < 0) {
             Error(Say(Text::cannot_write_report, {outfilename}));
         }
@@ -75,7 +85,7 @@ void LockReport() {
 } // namespace
 
 void OpenReport() {
-    outfile = OpenForAppending(created);
+    outfile = OpenRegistered();
     if (outfile < 0) {
         Error(Say(Text::cannot_open_report));
     }
@@ -83,6 +93,8 @@ void OpenReport() {
 
 void AppendReport(const std::string& report) {
     LockReport();
+    // Until the table is in place: a report is whole or not there at all.
+    HoldStopSignals();
     struct stat held {};
     const bool regular = fstat(outfile, &held) == 0 && IsRegular(held);
     if (!WriteWhole(outfile, report)) {
@@ -93,6 +105,7 @@ void AppendReport(const std::string& report) {
         AbandonReport();
         Error(Say(Text::cannot_write_report, {outfilename}));
     }
+    RegisterMadeReport(nullptr, -1);
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
@@ -113,6 +126,7 @@ void AbandonReport() {
             unlink(outfilename.c_str());
         }
     }
+    RegisterMadeReport(nullptr, -1);
     close(outfile);
     outfile = -1;
 }

@@ -9,8 +9,10 @@
 // Opens the report file `outfilename` for appending, making it when there is none.
 void OpenReport();
 
-// Appends `report` to the report file whole and closes it. A report that cannot be written
-// whole is cut off again, leaving the file as it was, and the run ends through Error.
+// Appends `report` to the report file whole and closes it. From its first write on, the stop
+// signals are held back, until the run releases them once the table is in place. A report that
+// cannot be written whole is cut off again, leaving the file as it was, and the run ends
+// through Error.
 void AppendReport(const std::string& report);
 
 // Closes the report file of a run that failed before its report was appended, removing the
