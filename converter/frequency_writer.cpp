@@ -18,7 +18,7 @@ namespace {
 // A count file that does not read back as this run wrote it was changed under the run.
 [[noreturn]] void CountFileChanged(int locus) {
     FileFailure(FileOp::ReadNumber, NotANumber,
-                Filled(Msg::CountFileChanged, {CountFileName(locus)}));
+                Filled(Msg::CountFileChanged, {{"file", CountFileName(locus)}}));
 }
 
 std::int32_t ReadCount(int locus) {

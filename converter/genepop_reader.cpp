@@ -81,7 +81,7 @@ void OpenGenePop() {
     std::optional<std::string> name;
     if (name_given) {
         PrintEmptyLines(3);
-        std::printf("%s\n", Filled(Msg::UsingData, {given_name}).c_str());
+        std::printf("%s\n", Filled(Msg::UsingData, {{"file", given_name}}).c_str());
         name = given_name;
     } else {
         name = AskFileName();
@@ -110,8 +110,10 @@ void GetGenerations() {
         if (!number) {
             const LinePlace place = PlaceOf(in_name, Offset(infile) - 1);
             FileFailure(FileOp::ReadNumber, NotANumber,
-                        Filled(Msg::GenerationNumberUnread, {in_name, std::to_string(place.number),
-                                                             place.start, std::to_string(p)}));
+                        Filled(Msg::GenerationNumberUnread, {{"file", in_name},
+                                                             {"line", std::to_string(place.number)},
+                                                             {"start", place.start},
+                                                             {"sample", std::to_string(p)}}));
         }
         gen_no[p] = *number;
     }

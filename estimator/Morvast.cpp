@@ -46,9 +46,9 @@ int EstimationRun(int argc, char** argv) {
     AskSamplePlan();
 
     OpenReport();
-    Print(Text::reading, {infilename});
+    Print(Text::reading, {{"DATA", infilename}});
     GetData(infilename);
-    Print(Text::processing, {infilename});
+    Print(Text::processing, {{"DATA", infilename}});
 
     std::string report = PreambleText();
     for (int sample = 1; sample < n_samples; ++sample) {
@@ -69,7 +69,7 @@ int EstimationRun(int argc, char** argv) {
     if (table == TableWay::straight) {
         WriteTableStraight(TableText());
     }
-    Print(Text::result_written, {outfilename});
+    Print(Text::result_written, {{"REPORT", outfilename}});
     return 0;
 }
 

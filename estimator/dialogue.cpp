@@ -33,7 +33,7 @@ bool AnswerInfoOption(int argc, char** argv) {
         return true;
     }
     if (first == "--version") {
-        Print(Text::version, {ProjectVersion});
+        Print(Text::version, {{"VERSION", ProjectVersion}});
         return true;
     }
     return false;
@@ -48,10 +48,10 @@ void TakeFileNames(int argc, char** argv) {
         return;
     }
     infilename = argv[1];
-    Print(Text::using_data, {infilename});
+    Print(Text::using_data, {{"DATA", infilename}});
     if (argc == 2) {
         outfilename = infilename + ".OUT";
-        Print(Text::writing_results, {outfilename});
+        Print(Text::writing_results, {{"REPORT", outfilename}});
     } else {
         outfilename = argv[2];
     }

@@ -24,7 +24,7 @@ void OpenData(const std::string& path) {
         infile = std::fopen(path.c_str(), "r");
     }
     if (infile == nullptr) {
-        Error(Say(Text::cannot_open_data, {path}));
+        Error(Say(Text::cannot_open_data, {{"DATA", path}}));
     }
 }
 
@@ -58,15 +58,17 @@ void ReadFrequencies(TextInput& in, int L, int j) {
     double sum = 0.0;
     for (int k = 0; k < K[L]; ++k) {
         if (!ReadReal(in, x[k][j][L])) {
-            Error(Say(Text::unreadable_allele,
-                      {std::to_string(k + 1), std::to_string(L), std::to_string(j)}));
+            Error(Say(Text::unreadable_allele, {{"A", std::to_string(k + 1)},
+                                                {"L", std::to_string(L)},
+                                                {"J", std::to_string(j)}}));
         }
         sum += x[k][j][L];
     }
     // Written so that a sum that is not a number fails the check too.
     if (!(std::fabs(sum - 1.0) <= 0.01)) {
-        Error(Say(Text::frequency_sum,
-                  {FixedField(sum, 0, 6), std::to_string(L), std::to_string(j)}));
+        Error(Say(
+            Text::frequency_sum,
+            {{"S", FixedField(sum, 0, 6)}, {"L", std::to_string(L)}, {"J", std::to_string(j)}}));
     }
 }
 

@@ -1,11 +1,13 @@
 // Every text that Morvast prints of its own: the prompts, the progress lines and the failure
 // messages, in one table, so that the manual page can be held against it. A word in braces,
-// such as {DATA}, stands for what the run fills in there; the manual page names it alike.
+// such as {DATA}, stands for what the run fills in there, given under that word; the manual page
+// names it alike.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -127,9 +129,20 @@ constexpr bool InTextOrder() {
 }
 static_assert(InTextOrder(), "morvast_texts must list every Text once, in order");
 
-// The text `id` with each word in braces replaced, in turn, by the next of `values`, each shown
-// as Shown does, since a value may come from the data file or the command line.
-std::string Say(Text id, std::initializer_list<std::string_view> values = {});
+// The value of the field `name` of a text ("{name}" in it).
+struct SaidField {
+    std::string_view name;
+    std::string_view value;
+};
+
+// `text` with every field replaced by the value given under its name. A field without a value,
+// or a value whose name stands in no field, is a fault of the program, not of its input, and
+// throws std::logic_error naming the text and the field.
+std::string FillFields(std::string_view text, std::span<const SaidField> fields);
+
+// The text `id` with its fields filled by name, each value shown as Shown does, since a value
+// may come from the data file or the command line.
+std::string Say(Text id, std::initializer_list<SaidField> fields = {});
 
 // Writes that text on standard output.
-void Print(Text id, std::initializer_list<std::string_view> values = {});
+void Print(Text id, std::initializer_list<SaidField> fields = {});

@@ -77,7 +77,7 @@ void LockReport() {
         close(outfile);
         outfile = OpenRegistered();
         if (outfile < 0) {
-            Error(Say(Text::cannot_write_report, {outfilename}));
+            Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
         }
     }
 }
@@ -103,13 +103,13 @@ void AppendReport(const std::string& report) {
             static_cast<void>(ftruncate(outfile, held.st_size));
         }
         AbandonReport();
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
     }
     RegisterMadeReport(nullptr, -1);
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
     }
 }
 

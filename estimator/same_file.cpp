@@ -75,7 +75,7 @@ void RefuseSameFiles(const std::vector<NamedFile>& files) {
             const NamedFile& a = files[later];
             const NamedFile& b = files[earlier];
             if (!a.name.empty() && !b.name.empty() && SameFile(a.name, b.name)) {
-                Error(Say(RefusalOf(a.field, b.field), {a.name, b.name}));
+                Error(Say(RefusalOf(a.field, b.field), {{a.field, a.name}, {b.field, b.name}}));
             }
         }
     }

@@ -39,7 +39,8 @@ void CloseTable() {
 [[noreturn]] void TableNotWritten(int error_number) {
     CloseTable();
     RemoveDraft();
-    Error(Say(Text::cannot_write_table, {tablefilename, std::strerror(error_number)}));
+    Error(Say(Text::cannot_write_table,
+              {{"TABLE", tablefilename}, {"REASON", std::strerror(error_number)}}));
 }
 
 // The folder of the table's name, as the system reads it.
@@ -130,7 +131,7 @@ TableWay PrepareTable() {
             TableNotWritten(EISDIR);
         }
         if (S_ISSOCK(table.st_mode) || S_ISBLK(table.st_mode)) {
-            Error(Say(Text::table_kind, {tablefilename}));
+            Error(Say(Text::table_kind, {{"TABLE", tablefilename}}));
         }
         if (S_ISCHR(table.st_mode) || S_ISFIFO(table.st_mode)) {
             OpenStraight(table);
