@@ -2,6 +2,8 @@
 // frequencies between samples taken in different generations, and appends the report to the
 // report file; with --table FILE it also writes the results as a table to FILE.
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "data_tables.h"
 #include "dialogue.h"
@@ -12,7 +14,24 @@
 #include "opening_screen.h"
 #include "report_file.h"
 #include "results_writer.h"
+#include "same_file.h"
+#include "stop_signals.h"
 #include "table_file.h"
+
+namespace {
+
+// A standard stream that was closed when the program started gets /dev/null, so that no file the
+// run opens takes its descriptor and receives the console's lines or a message. The lower ones
+// are open by then, so /dev/null takes the descriptor of the stream itself.
+void KeepStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) < 0 && open("/dev/null", O_RDWR) != fd) {
+            return;
+        }
+    }
+}
+
+} // namespace
 
 int EstimationRun(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv)) {
@@ -21,7 +40,7 @@ int EstimationRun(int argc, char** argv) {
     OpeningScreen();
     const int table_arguments = TakeTableOption(argc, argv);
     TakeFileNames(argc - table_arguments, argv + table_arguments);
-    RefuseTableOverInputs();
+    RefuseSameFiles({{"DATA", infilename}, {"REPORT", outfilename}, {"TABLE", tablefilename}});
     AskSamplePlan();
 
     OpenReport();
@@ -29,22 +48,26 @@ int EstimationRun(int argc, char** argv) {
     GetData(infilename);
     Print(Text::processing, {{"DATA", infilename}});
 
-    // The table's draft is made before the report is started, and takes the place of an earlier
-    // table only once the report is in its file.
-    const bool with_table = !tablefilename.empty();
-    if (with_table) {
-        StartTableDraft();
-    }
+    // Whatever can refuse the table is found before the report is started. A drafted table
+    // takes the place of an earlier one only once the report is in its file; a device or a
+    // named pipe, which cannot be drafted, takes the table after the report.
+    const TableWay table = PrepareTable();
     StartReport();
-    WriteResults(WriteReport, with_table ? WriteTable : nullptr);
+    WriteResults(WriteReport, table == TableWay::none ? nullptr : WriteTable);
     FinishTableDraft();
     FinishReport();
     CommitTable();
+    ReleaseStopSignals();
+    if (table == TableWay::straight) {
+        WriteTableStraight();
+    }
     Print(Text::result_written, {{"REPORT", outfilename}});
     return 0;
 }
 
 int MorvastMain(int argc, char** argv) {
+    KeepStandardStreams();
+    CatchStopSignals();
     // A write beyond the file-size limit, or to a pipe closed at its far end, fails as any
     // write does instead of ending the process unannounced.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -54,6 +77,7 @@ int MorvastMain(int argc, char** argv) {
     } catch (const RunEnd& end) {
         AbandonReport();
         AbandonTable();
+        ReleaseStopSignals();
         return ReportRunEnd(end);
     }
 }

@@ -39,8 +39,10 @@ enum class Text {
     generation_number,
     cannot_write_report,
     table_without_name,
+    report_is_data,
     table_is_data,
     table_is_report,
+    table_kind,
     cannot_write_table,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
@@ -95,12 +97,18 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::cannot_write_report, TextKind::failure, "Cannot write the results to {REPORT}"},
     TextEntry{Text::table_without_name, TextKind::failure,
               "Morvast: --table needs a file name after it, before the data file's name"},
+    TextEntry{Text::report_is_data, TextKind::failure,
+              "Morvast: the report file {REPORT} is the data file {DATA}; name another report "
+              "file"},
     TextEntry{Text::table_is_data, TextKind::failure,
-              "Morvast: the table {TABLE} would replace the data file; name another file after "
-              "--table"},
+              "Morvast: the table {TABLE} would replace the data file {DATA}; name another file "
+              "after --table"},
     TextEntry{Text::table_is_report, TextKind::failure,
-              "Morvast: the table {TABLE} would replace the report file; name another file after "
-              "--table"},
+              "Morvast: the table {TABLE} would replace the report file {REPORT}; name another "
+              "file after --table"},
+    TextEntry{Text::table_kind, TextKind::failure,
+              "Morvast: the table {TABLE} is a socket or a block device; name a file, a "
+              "character device or a named pipe after --table"},
     // {REASON} is the system's description of the error.
     TextEntry{Text::cannot_write_table, TextKind::failure,
               "Morvast: cannot write the table {TABLE}: {REASON}"},
@@ -128,7 +136,8 @@ struct SaidField {
 // throws std::logic_error naming the text and the field.
 std::string FillFields(std::string_view text, std::span<const SaidField> fields);
 
-// The text `id` with its fields filled by name.
+// The text `id` with its fields filled by name, each value shown as Shown does, since a value
+// may come from the data file or the command line.
 std::string Say(Text id, std::initializer_list<SaidField> fields = {});
 
 // Writes that text on standard output.

@@ -9,6 +9,7 @@
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
+#include "stop_signals.h"
 #include "whole_write.h"
 
 namespace {
@@ -45,6 +46,15 @@ int OpenForAppending(bool& made) {
     return open(outfilename.c_str(), flags | O_CREAT, 0666);
 }
 
+// Opens the report file as OpenForAppending does, and registers a file that the open made, to
+// be removed should a signal end the run while it holds nothing.
+int OpenRegistered() {
+    const StopSignalsHeld held;
+    const int fd = OpenForAppending(created);
+    RegisterMadeReport(fd >= 0 && created ? outfilename.c_str() : nullptr, fd);
+    return fd;
+}
+
 bool IsRegular(const struct stat& status) {
     return S_ISREG(status.st_mode);
 }
@@ -69,7 +79,7 @@ void LockReport() {
             return;
         }
         close(outfile);
-        outfile = OpenForAppending(created);
+        outfile = OpenRegistered();
         if (outfile < 0) {
             Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
         }
@@ -85,7 +95,7 @@ void LockReport() {
 } // namespace
 
 void OpenReport() {
-    outfile = OpenForAppending(created);
+    outfile = OpenRegistered();
     if (outfile < 0) {
         Error(Say(Text::cannot_open_report));
     }
@@ -95,6 +105,9 @@ void StartReport() {
     LockReport();
     struct stat held {};
     earlier_length = fstat(outfile, &held) == 0 && IsRegular(held) ? held.st_size : -1;
+    if (earlier_length >= 0) {
+        RegisterReportAppend(outfile, earlier_length);
+    }
     report.Start(outfile);
 }
 
@@ -105,10 +118,14 @@ void WriteReport(std::string_view text) {
 }
 
 void FinishReport() {
+    // Until the table is in place: a report is whole or not there at all.
+    HoldStopSignals();
     if (!report.Flush()) {
         ReportNotWritten();
     }
+    RegisterReportAppend(-1, 0);
     earlier_length = -1;
+    RegisterMadeReport(nullptr, -1);
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
@@ -124,6 +141,7 @@ void AbandonReport() {
     if (earlier_length >= 0) {
         // Back to the length it had, earlier reports whole and nothing of this one.
         static_cast<void>(ftruncate(outfile, earlier_length));
+        RegisterReportAppend(-1, 0);
         earlier_length = -1;
     }
     if (created) {
@@ -135,6 +153,7 @@ void AbandonReport() {
             unlink(outfilename.c_str());
         }
     }
+    RegisterMadeReport(nullptr, -1);
     close(outfile);
     outfile = -1;
 }
