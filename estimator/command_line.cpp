@@ -1,7 +1,6 @@
 #include "command_line.h"
 
 #include <cstdint>
-#include <fcntl.h>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +19,7 @@ struct Taken {
     bool plan_given = false;
     bool census_given = false;
     bool table_given = false;
+    bool output_open = true; // standard output, when the program started
 };
 
 bool IsOption(std::string_view argument) {
@@ -98,8 +98,7 @@ void TakeTable(Taken& taken, std::string_view value) {
         Fault(taken, Say(Text::table_without_name));
         return;
     }
-    // Standard output closed when the program started cannot carry the table.
-    if (value == TableOnStandardOutput && fcntl(1, F_GETFD) < 0) {
+    if (value == TableOnStandardOutput && !taken.output_open) {
         Fault(taken, Say(Text::table_on_closed_output));
     }
     tablefilename = value;
@@ -145,8 +144,9 @@ void CheckPlanAndCensus(Taken& taken) {
     }
 }
 
-Taken TakeArguments(int argc, char** argv, std::vector<std::string>& names) {
+Taken TakeArguments(int argc, char** argv, bool output_open, std::vector<std::string>& names) {
     Taken taken;
+    taken.output_open = output_open;
     bool options_ended = false;
     for (int at = 1; at < argc; ++at) {
         const std::string_view argument = argv[at];
@@ -168,8 +168,9 @@ Taken TakeArguments(int argc, char** argv, std::vector<std::string>& names) {
 
 } // namespace
 
-Invocation TakeCommandLine(int argc, char** argv, std::vector<std::string>& names) {
-    const Taken taken = TakeArguments(argc, argv, names);
+Invocation TakeCommandLine(int argc, char** argv, bool output_open,
+                           std::vector<std::string>& names) {
+    const Taken taken = TakeArguments(argc, argv, output_open, names);
     if (taken.answer == Text::usage) {
         Print(Text::usage);
         return Invocation::answered;

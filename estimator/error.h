@@ -22,6 +22,7 @@ struct RunEnd {
 [[noreturn]] void Error(const std::string& message, const std::string& hint);
 
 // Writes what a run that ended so reports, the console's lines first and then the message, a
-// line end and what follows it on the standard error stream, and returns its exit status. A standard output that
-// cannot take its last lines, such as a pipe closed at its far end, changes neither.
+// line end and what follows it on the standard error stream, and returns its exit status. A
+// standard output that cannot take its last lines, such as a pipe closed at its far end, changes
+// neither.
 int ReportRunEnd(const RunEnd& end);

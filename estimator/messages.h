@@ -32,8 +32,6 @@ enum class Text {
     cannot_open_report,
     cannot_open_data,
     header_format,
-    too_many_samples,
-    too_many_loci,
     allele_count,
     too_many_alleles,
     unreadable_allele,
@@ -42,8 +40,10 @@ enum class Text {
     generation_number,
     cannot_write_report,
     table_without_name,
+    report_is_data,
     table_is_data,
     table_is_report,
+    table_kind,
     cannot_write_table,
     // The faults of the command line, each on its own line before the usage, status 2.
     unknown_option,
@@ -103,8 +103,6 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::cannot_open_report, TextKind::failure, " Cannon open outfile for writing "},
     TextEntry{Text::cannot_open_data, TextKind::failure, "Cannot open data file {DATA}"},
     TextEntry{Text::header_format, TextKind::failure, "Invalid infile format or numeric error"},
-    TextEntry{Text::too_many_samples, TextKind::failure, "To many samples in this data set"},
-    TextEntry{Text::too_many_loci, TextKind::failure, "To many loci in this data set"},
     TextEntry{Text::allele_count, TextKind::failure, "Error in indata file (number of alleles)"},
     TextEntry{Text::too_many_alleles, TextKind::failure,
               "Too many alleles at one or more loci (adjust MaxAlleles)"},
@@ -119,12 +117,18 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::cannot_write_report, TextKind::failure, "Cannot write the results to {REPORT}"},
     TextEntry{Text::table_without_name, TextKind::usage_fault,
               "Morvast: --table needs a file name after it, before the data file's name"},
+    TextEntry{Text::report_is_data, TextKind::failure,
+              "Morvast: the report file {REPORT} is the data file {DATA}; name another report "
+              "file"},
     TextEntry{Text::table_is_data, TextKind::failure,
-              "Morvast: the table {TABLE} would replace the data file; name another file after "
-              "--table"},
+              "Morvast: the table {TABLE} would replace the data file {DATA}; name another file "
+              "after --table"},
     TextEntry{Text::table_is_report, TextKind::failure,
-              "Morvast: the table {TABLE} would replace the report file; name another file after "
-              "--table"},
+              "Morvast: the table {TABLE} would replace the report file {REPORT}; name another "
+              "file after --table"},
+    TextEntry{Text::table_kind, TextKind::failure,
+              "Morvast: the table {TABLE} is a socket or a block device; name a file, a "
+              "character device or a named pipe after --table"},
     // {REASON} is the system's description of the error.
     TextEntry{Text::cannot_write_table, TextKind::failure,
               "Morvast: cannot write the table {TABLE}: {REASON}"},
@@ -181,7 +185,8 @@ struct SaidField {
 // throws std::logic_error naming the text and the field.
 std::string FillFields(std::string_view text, std::span<const SaidField> fields);
 
-// The text `id` with its fields filled by name.
+// The text `id` with its fields filled by name, each value shown as Shown does, since a value
+// may come from the data file or the command line.
 std::string Say(Text id, std::initializer_list<SaidField> fields = {});
 
 // The stream of the screen's lines, the opening screen, the prompts and the progress: standard

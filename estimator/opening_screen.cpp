@@ -43,10 +43,9 @@ void OpeningScreen() {
     std::fprintf(console, "                          Morvast                                 \n\n");
     std::fprintf(console, "Estimates variance-effective size (Ne) of a single population from\n");
     std::fprintf(console, "observed differences in allele frequencies among temporally spaced\n");
-    std::fprintf(console, "samples. Up to %i samples scored for up to %i loci (each with\n", MaxSamples,
-                MaxLoci);
-    std::fprintf(console, "max %i alleles) can be used for input (samples should be ordered).\n\n",
-                MaxAlleles);
+    std::fprintf(console, "samples. Any number of samples and loci (each locus with at most\n");
+    std::fprintf(console, "%i alleles) can be used for input (samples should be ordered).\n\n",
+                 MaxAlleles);
     std::fprintf(console, "The computed statistic is based on Marsk & Tellby's (2007) estimator\n");
     for (const char* row : explained_rows) {
         std::fprintf(console, "%-66s\n", row);

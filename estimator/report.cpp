@@ -24,24 +24,27 @@ std::string LimitFields(double Fs, double Fs_corrected, double Ne) {
            FixedField(Ne, 8, 0);
 }
 
+} // namespace
+
 std::string LocusRowText(int L, const RowValues& row) {
     const DriftSums& sums = row.sums;
     std::string text = "\n";
-    text += TextField(locusname[L], 10);
+    text += TextField(locusname[static_cast<std::size_t>(L)], 10);
     text += IntegerField(sums.Kl, 6) + "  " + FixedField(sums.S1, 6, 0) + "  " +
             FixedField(sums.S2, 6, 0) + "  ";
     return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
 }
 
-std::string AllLociRowText(const RowValues& row) {
-    const DriftSums& sums = row.sums;
+std::string AllLociText(const IntervalEstimate& estimate) {
+    const DriftSums& sums = estimate.all_loci.sums;
     std::string text = "\n  All loci";
     text += IntegerField(sums.Kl, 6) + "    " + FixedField(sums.S1, 6, 1) + "  " +
             FixedField(sums.S2, 6, 1);
-    return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
+    text += estimate.estimated
+                ? StatisticFields(estimate.all_loci) + JackknifeText(estimate.jackknife)
+                : fixed_mark;
+    return text + "\n\n";
 }
-
-} // namespace
 
 std::string JackknifeText(const JackknifeResult& r) {
     const JackknifeLimits limits = LimitsOf(r);
@@ -72,20 +75,11 @@ std::string PreambleText() {
            "         - multiple sample intervals are computed separately\n\n";
 }
 
-std::string IntervalText(int first_sample) {
-    std::string text = "Estimated drift (Fs') and Ne over the interval from " +
-                       IntegerField(t[first_sample], 4) + " to " +
-                       IntegerField(t[first_sample + 1], 4) + ":\n";
-    text += "     Locus     K      S1      S2     Fs           Fs'          t          Ne";
-    for (int L = 1; L <= n_loci; ++L) {
-        text += LocusRowText(L, EvaluateRow(L, L, first_sample));
-    }
-    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
-    text += AllLociRowText(all_loci);
-    if (all_loci.sums.Kl >= 1) {
-        text += JackknifeText(Jackknife(first_sample));
-    }
-    return text + "\n\n";
+std::string IntervalHeadText(int first_sample) {
+    return "Estimated drift (Fs') and Ne over the interval from " +
+           IntegerField(Generation(first_sample), 4) + " to " +
+           IntegerField(Generation(first_sample + 1), 4) + ":\n" +
+           "     Locus     K      S1      S2     Fs           Fs'          t          Ne";
 }
 
 std::string LegendText() {

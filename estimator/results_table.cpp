@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "calibrated_limits.h"
 #include "data_tables.h"
-#include "drift_statistic.h"
-#include "jackknife.h"
 
 namespace {
 
@@ -51,9 +48,9 @@ Cells StatisticCells(int first_sample, const std::string& locus, const RowValues
     const DriftSums& sums = row.sums;
     const bool fixed = sums.Kl < 1;
     auto value = [fixed](double v) { return fixed ? not_available : TableNumber(v); };
-    return {std::to_string(t[first_sample]),
-            std::to_string(t[first_sample + 1]),
-            TableNumber(static_cast<double>(t[first_sample + 1]) - t[first_sample]),
+    return {std::to_string(Generation(first_sample)),
+            std::to_string(Generation(first_sample + 1)),
+            TableNumber(Span(first_sample)),
             CellText(locus),
             std::to_string(sums.Kl),
             TableNumber(sums.S1),
@@ -63,8 +60,7 @@ Cells StatisticCells(int first_sample, const std::string& locus, const RowValues
             value(row.Ne)};
 }
 
-void AddJackknifeCells(Cells& cells, int first_sample) {
-    const JackknifeResult r = Jackknife(first_sample);
+void AddJackknifeCells(Cells& cells, const JackknifeResult& r) {
     const JackknifeLimits limits = LimitsOf(r);
     for (const double v :
          {r.mean_Fs, r.mean_Fs_corrected, limits.Ne_of_mean, r.se_Fs, r.se_Fs_corrected,
@@ -74,8 +70,7 @@ void AddJackknifeCells(Cells& cells, int first_sample) {
     }
 }
 
-void AddCalibratedCells(Cells& cells, int first_sample) {
-    const CalibratedLimits c = CalibratedLimitsOf(first_sample);
+void AddCalibratedCells(Cells& cells, const CalibratedLimits& c) {
     for (const double v :
          {c.lower_Fs, c.upper_Fs, c.lower_corrected, c.upper_corrected, c.lower_Ne, c.upper_Ne}) {
         cells.push_back(TableNumber(v));
@@ -84,37 +79,12 @@ void AddCalibratedCells(Cells& cells, int first_sample) {
 
 // The columns that let the rows of several runs be combined: the plan and N, the loci that use
 // an allele, and the sums of Fs, whose ratio over the runs is the Fs of all their loci.
-void AddCombiningCells(Cells& cells, const DriftSums& sums, int informative_loci) {
+void AddCombiningCells(Cells& cells, const DriftSums& sums) {
     cells.push_back(std::to_string(sample_plan));
     cells.push_back(sample_plan == 1 ? std::to_string(census_size) : not_available);
-    cells.push_back(std::to_string(informative_loci));
+    cells.push_back(std::to_string(sums.loci_used));
     cells.push_back(TableNumber(sums.num));
     cells.push_back(TableNumber(sums.den));
-}
-
-std::string IntervalRows(int first_sample) {
-    std::string text;
-    int informative_loci = 0;
-    for (int L = 1; L <= n_loci; ++L) {
-        const RowValues row = EvaluateRow(L, L, first_sample);
-        const int informative = row.sums.Kl >= 1 ? 1 : 0;
-        informative_loci += informative;
-        Cells cells = StatisticCells(first_sample, locusname[L], row);
-        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
-        AddCombiningCells(cells, row.sums, informative);
-        text += RowText(cells);
-    }
-    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
-    Cells cells = StatisticCells(first_sample, "all", all_loci);
-    // The report gives the jackknife only for an all-loci row that is not fixed.
-    if (all_loci.sums.Kl >= 1) {
-        AddJackknifeCells(cells, first_sample);
-        AddCalibratedCells(cells, first_sample);
-    } else {
-        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
-    }
-    AddCombiningCells(cells, all_loci.sums, informative_loci);
-    return text + RowText(cells);
 }
 
 } // namespace
@@ -131,10 +101,26 @@ std::string TableNumber(double value) {
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
 
-std::string TableText() {
-    std::string text = header;
-    for (int sample = 1; sample < n_samples; ++sample) {
-        text += IntervalRows(sample);
+std::string TableHeaderText() {
+    return header;
+}
+
+std::string LocusTableRow(int first_sample, int L, const RowValues& row) {
+    Cells cells = StatisticCells(first_sample, locusname[static_cast<std::size_t>(L)], row);
+    cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
+    AddCombiningCells(cells, row.sums);
+    return RowText(cells);
+}
+
+std::string AllLociTableRow(int first_sample, const IntervalEstimate& estimate) {
+    Cells cells = StatisticCells(first_sample, "all", estimate.all_loci);
+    // The report gives the jackknife only for an all-loci row that is not fixed.
+    if (estimate.estimated) {
+        AddJackknifeCells(cells, estimate.jackknife);
+        AddCalibratedCells(cells, estimate.calibrated);
+    } else {
+        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
     }
-    return text;
+    AddCombiningCells(cells, estimate.all_loci.sums);
+    return RowText(cells);
 }

@@ -78,8 +78,7 @@ TEST(MorvastCommandLine, FaultsAreUsageErrors) {
         {{"--census", "100", "d.txt"}, Say(Text::census_without_plan)},
         {{"--plan", "1", "d.txt"}, Say(Text::plan_one_without_census)},
         {{"--plan", "2", "--plan", "2"}, "Morvast: --plan is given twice; give it once"},
-        {{"d.txt", "--table", "t.tsv"},
-         Say(Text::option_after_names, {{"OPTION", "\"--table\""}})},
+        {{"d.txt", "--table", "t.tsv"}, Say(Text::option_after_names, {{"OPTION", "\"--table\""}})},
         {{"d.txt", "r.txt", "x.txt"}, Say(Text::third_name, {{"NAME", "\"x.txt\""}})},
         {{"--", "-d", "-r", "-x"}, Say(Text::third_name, {{"NAME", "\"-x\""}})},
     };
@@ -92,8 +91,8 @@ TEST(MorvastCommandLine, FaultsAreUsageErrors) {
         EXPECT_EQ(FilesIn(dir), 0U) << c.line;
     }
     TempDir dir;
-    const auto closed = RunMorvast(dir, {"--plan", "2", "--table", "-", "d.txt"}, "",
-                                   [] { close(STDOUT_FILENO); });
+    const auto closed =
+        RunMorvast(dir, {"--plan", "2", "--table", "-", "d.txt"}, "", [] { close(STDOUT_FILENO); });
     EXPECT_EQ(closed.status, 2);
     EXPECT_EQ(closed.err, Say(Text::table_on_closed_output) + "\n" + Say(Text::usage));
 }
@@ -106,7 +105,8 @@ TEST(MorvastCommandLine, PlanAndCensusGivenAskNothing) {
     auto run = RunMorvast(dir, {"--plan", "2", "two.txt", "r2.txt"}, "");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + Progress("two.txt", "r2.txt"));
+    EXPECT_EQ(run.out,
+              opening_screen + "Using data from two.txt\n" + Progress("two.txt", "r2.txt"));
     EXPECT_EQ(ReadFile(dir / "r2.txt"), Preamble("two.txt", 2) + worked_interval_plan2 + legend);
 
     EXPECT_EQ(RunMorvastAnsweredThroughOpenPipe(

@@ -7,6 +7,7 @@
 #include <set>
 #include <sys/stat.h>
 
+#include "messages.h"
 #include "morvast_run.h"
 #include "table_report.h"
 #include "tsv_table.h"
@@ -188,8 +189,8 @@ TEST(MorvastTable, SumsOfRunsOverChunksOfLociCombine) {
     WriteFile(dir / "second.txt", FrequencyFile(5, second));
     std::vector<testing_support::TsvTable> tables;
     for (const char* data : {"all.txt", "first.txt", "second.txt"}) {
-        const auto run = RunMorvast(
-            dir, {"--plan", "1", "--census", "500", "--table", "-", data, "r.txt"}, "");
+        const auto run =
+            RunMorvast(dir, {"--plan", "1", "--census", "500", "--table", "-", data, "r.txt"}, "");
         ASSERT_EQ(run.status, 0) << run.err;
         tables.push_back(testing_support::ReadTsv(run.out));
         ASSERT_EQ(tables.back().fault, "");
@@ -209,23 +210,48 @@ TEST(MorvastTable, SumsOfRunsOverChunksOfLociCombine) {
     }
 }
 
-// A table that would replace the data file or the report file is refused before the plan is
-// asked: by its name, by another name of the same file, or by a name the report gets from the
-// data file. No file is created or changed.
-TEST(MorvastTableRefused, DataOrReportFile) {
+// Any two of the data file, the report file and the table that are one file are refused before
+// the plan is asked, naming both: by the name, by another path to the file, by a link to it (a
+// link to no file by its target's name, since writing the link makes that file), by another name
+// of the same file, or by a name the report gets from the data file. No file is created or
+// changed.
+TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
     struct Case {
         std::string table;
         std::vector<std::string> names;
-        const char* what;
+        std::string message;
     };
     const std::vector<Case> cases{
-        {"two.txt", {"two.txt", "r.txt"}, "data"},
-        {"./sub/../two.txt", {"two.txt", "r.txt"}, "data"},
-        {"link.txt", {"two.txt", "r.txt"}, "data"},
-        {"old.txt", {"two.txt", "old.txt"}, "report"},
-        {"hard.txt", {"two.txt", "old.txt"}, "report"},
-        {"./new.txt", {"two.txt", "new.txt"}, "report"},
-        {"two.txt.OUT", {"two.txt"}, "report"},
+        {"two.txt",
+         {"two.txt", "r.txt"},
+         Say(Text::table_is_data, {{"TABLE", "two.txt"}, {"DATA", "two.txt"}})},
+        {"./sub/../two.txt",
+         {"two.txt", "r.txt"},
+         Say(Text::table_is_data, {{"TABLE", "./sub/../two.txt"}, {"DATA", "two.txt"}})},
+        {"link.txt",
+         {"two.txt", "r.txt"},
+         Say(Text::table_is_data, {{"TABLE", "link.txt"}, {"DATA", "two.txt"}})},
+        {"old.txt",
+         {"two.txt", "old.txt"},
+         Say(Text::table_is_report, {{"TABLE", "old.txt"}, {"REPORT", "old.txt"}})},
+        {"hard.txt",
+         {"two.txt", "old.txt"},
+         Say(Text::table_is_report, {{"TABLE", "hard.txt"}, {"REPORT", "old.txt"}})},
+        {"./new.txt",
+         {"two.txt", "new.txt"},
+         Say(Text::table_is_report, {{"TABLE", "./new.txt"}, {"REPORT", "new.txt"}})},
+        {"two.txt.OUT",
+         {"two.txt"},
+         Say(Text::table_is_report, {{"TABLE", "two.txt.OUT"}, {"REPORT", "two.txt.OUT"}})},
+        {"t.tsv",
+         {"two.txt", "dangling"},
+         Say(Text::table_is_report, {{"TABLE", "t.tsv"}, {"REPORT", "dangling"}})},
+        {"",
+         {"two.txt", "two.txt"},
+         Say(Text::report_is_data, {{"REPORT", "two.txt"}, {"DATA", "two.txt"}})},
+        {"",
+         {"two.txt", "sub/../link.txt"},
+         Say(Text::report_is_data, {{"REPORT", "sub/../link.txt"}, {"DATA", "two.txt"}})},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -233,18 +259,21 @@ TEST(MorvastTableRefused, DataOrReportFile) {
         WriteFile(dir / "old.txt", "Kept\n");
         fs::create_directory(dir / "sub");
         fs::create_symlink("two.txt", dir / "link.txt");
+        fs::create_symlink("t.tsv", dir / "dangling");
         fs::create_hard_link(dir / "old.txt", dir / "hard.txt");
         const std::set<std::string> before = FilesIn(dir);
-        std::vector<std::string> args{"--table", c.table};
+        std::vector<std::string> args;
+        if (!c.table.empty()) {
+            args = {"--table", c.table};
+        }
         args.insert(args.end(), c.names.begin(), c.names.end());
         const auto run = RunMorvast(dir, args, "2\n");
-        EXPECT_EQ(run.status, 1) << c.table;
-        EXPECT_EQ(run.err, "Morvast: the table " + c.table + " would replace the " + c.what +
-                               " file; name another file after --table\n");
+        EXPECT_EQ(run.status, 1) << c.message;
+        EXPECT_EQ(run.err, c.message + "\n");
         const std::string named =
             c.names.size() == 1 ? "Writing resuls to two.txt.OUT\n" : std::string();
-        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + named) << c.table;
-        EXPECT_EQ(FilesIn(dir), before) << c.table;
+        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + named) << c.message;
+        EXPECT_EQ(FilesIn(dir), before) << c.message;
         EXPECT_EQ(ReadFile(dir / "two.txt"), two_locus_data);
         EXPECT_EQ(ReadFile(dir / "old.txt"), "Kept\n");
     }

@@ -1,0 +1,38 @@
+#include "results_writer.h"
+
+#include "data_tables.h"
+#include "drift_statistic.h"
+#include "interval_estimate.h"
+#include "report.h"
+#include "results_table.h"
+
+namespace {
+
+void WriteInterval(int first_sample, TextOut report, TextOut table) {
+    report(IntervalHeadText(first_sample));
+    for (int L = 1; L <= n_loci; ++L) {
+        const RowValues row = EvaluateRow(L, L, first_sample);
+        report(LocusRowText(L, row));
+        if (table != nullptr) {
+            table(LocusTableRow(first_sample, L, row));
+        }
+    }
+    const IntervalEstimate estimate = EstimateInterval(first_sample, table != nullptr);
+    report(AllLociText(estimate));
+    if (table != nullptr) {
+        table(AllLociTableRow(first_sample, estimate));
+    }
+}
+
+} // namespace
+
+void WriteResults(TextOut report, TextOut table) {
+    report(PreambleText());
+    if (table != nullptr) {
+        table(TableHeaderText());
+    }
+    for (int sample = 1; sample < n_samples; ++sample) {
+        WriteInterval(sample, report, table);
+    }
+    report(LegendText());
+}
