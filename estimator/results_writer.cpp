@@ -5,6 +5,7 @@
 #include "interval_estimate.h"
 #include "report.h"
 #include "results_table.h"
+#include "warnings.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ void WriteInterval(int first_sample, TextOut report, TextOut table) {
         }
     }
     const IntervalEstimate estimate = EstimateInterval(first_sample, table != nullptr);
+    WarnOfInterval(first_sample, estimate);
     report(AllLociText(estimate));
     if (table != nullptr) {
         table(AllLociTableRow(first_sample, estimate));
