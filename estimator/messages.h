@@ -63,11 +63,22 @@ enum class Text {
     out_of_order_warning,
     fs_above_one_warning,
     few_loci_warning,
+    // The lines after a refusal that say what was read and what to change.
+    plan_hint,
+    plan_after_names_hint,
+    plan_at_end,
+    census_hint,
+    census_at_end,
+    // How an answer for N was read, when it says another number to the eye.
+    census_read_notice,
+    census_read_in_base_8,
+    census_read_in_base_16,
+    census_read_in_part,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
 };
 
-enum class TextKind { usage, prompt, progress, failure, usage_fault, warning };
+enum class TextKind { usage, prompt, progress, failure, usage_fault, warning, hint, notice };
 
 struct TextEntry {
     Text id;
@@ -188,6 +199,36 @@ inline constexpr std::array morvast_texts{
               "Morvast: warning: over the interval from {FROM} to {TO} {LOCI} of the loci use an "
               "allele, fewer than two, so the jackknife over loci gives no standard errors or "
               "limits"},
+
+    TextEntry{Text::plan_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the sample plan prompt is not 1 or 2; answer 1 "
+              "or 2 (the manual page says which plan fits your sampling), or give --plan 1 or "
+              "--plan 2"},
+    TextEntry{Text::plan_after_names_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the sample plan prompt is not 1 or 2; a file "
+              "name typed at a prompt ends at its first blank, and the words after it answer "
+              "the next prompts: give such a name on the command line, or answer 1 or 2"},
+    TextEntry{Text::plan_at_end, TextKind::hint,
+              "Morvast: the input ended before the sample plan prompt was answered; answer 1 or "
+              "2, or give --plan 1 or --plan 2"},
+    TextEntry{Text::census_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the census size prompt is not a whole number "
+              "from 1 to 2147483647; answer the number of adults in the population in plain "
+              "decimal digits, or give --plan 1 --census N"},
+    TextEntry{Text::census_at_end, TextKind::hint,
+              "Morvast: the input ended before the census size prompt was answered; answer N, "
+              "or give --plan 1 --census N"},
+
+    TextEntry{Text::census_read_notice, TextKind::notice,
+              "Morvast: the census size N was read as {N} from the answer {ANSWER}, because "
+              "{WHY}; to give another N, answer it in plain decimal digits alone, or give "
+              "--plan 1 --census N"},
+    TextEntry{Text::census_read_in_base_8, TextKind::notice,
+              "a number that begins with 0 is read in base 8"},
+    TextEntry{Text::census_read_in_base_16, TextKind::notice,
+              "a number that begins with 0x is read in base 16"},
+    TextEntry{Text::census_read_in_part, TextKind::notice,
+              "only the whole number at the start of an answer is read"},
 };
 
 // The table lists every text once, in the order of Text, so that a text is found by its place.
