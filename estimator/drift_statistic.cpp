@@ -46,6 +46,7 @@ template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, int first_
         return finished;
     }
     finished.Kl = sums.Kl;
+    finished.loci_used = sums.contributing_loci;
     finished.num = sums.num.Value();
     finished.den = sums.den.Value();
     finished.S1 = static_cast<double>(sums.Kl) / sums.inverse_first.Value();
