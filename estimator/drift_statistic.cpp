@@ -111,8 +111,12 @@ double CorrectedShift(double Fs, const DriftSums& sums, DivisorShift divisor) {
 }
 
 RowValues EvaluateRow(int first_locus, int last_locus, int first_sample) {
+    return RowOf(ComputeF(first_locus, last_locus, first_sample));
+}
+
+RowValues RowOf(const DriftSums& sums) {
     RowValues row;
-    row.sums = ComputeF(first_locus, last_locus, first_sample);
+    row.sums = sums;
     if (row.sums.Kl >= 1) {
         row.shifts = ShiftsOf(row.sums, DivisorShift::Fs);
         row.Ne = ComputeNe(row.shifts.Fs_corrected, row.sums.t_span);

@@ -100,6 +100,8 @@ struct RowValues {
     double Ne = 0.0;
 };
 RowValues EvaluateRow(int first_locus, int last_locus, int first_sample);
+// The values of a row from the sums of its loci.
+RowValues RowOf(const DriftSums& sums);
 
 // Ne = t / 2Fs'; not a number when Fs' lies within 1e-7 of zero.
 double ComputeNe(double Fs_corrected, double t_span);

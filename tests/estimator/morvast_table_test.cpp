@@ -2,15 +2,21 @@
 // printed digits, the names it refuses, and what a failed run leaves of the files.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <set>
 #include <sys/stat.h>
 
+#include "data_tables.h"
+#include "frequency_reader.h"
 #include "messages.h"
 #include "morvast_run.h"
+#include "results_writer.h"
 #include "table_report.h"
 #include "tsv_table.h"
+#include "whole_write.h"
 
 namespace {
 
@@ -30,6 +36,44 @@ const std::string header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
                            "\tplan\tN\tinformative_loci\tFs_num\tFs_den\n";
 const std::string no_limits = "\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA"
                               "\tNA\tNA\tNA\tNA\tNA\tNA";
+
+// A frequency file as Pelkin writes it, of `samples` samples of 50 individuals and `loci` loci,
+// the first of 999 alleles and the others of two to four, with random shifts between samples.
+std::string LargeData(int samples, int loci) {
+    std::mt19937 random(1600);
+    std::string text = std::to_string(samples) + " " + std::to_string(loci) + " Large\n";
+    std::vector<int> alleles{999};
+    for (int L = 2; L <= loci; ++L) {
+        alleles.push_back(2 + static_cast<int>(random() % 3));
+    }
+    for (const int K : alleles) {
+        text += std::to_string(K) + "  ";
+    }
+    text += "\n";
+    std::array<char, 32> field;
+    for (int L = 1; L <= loci; ++L) {
+        const int K = alleles[static_cast<std::size_t>(L - 1)];
+        const int genes = K == 999 ? 1998 : 100;
+        for (int j = 1; j <= samples; ++j) {
+            std::vector<int> counts(static_cast<std::size_t>(K));
+            for (int copy = 0; copy < genes; ++copy) {
+                ++counts[random() % counts.size()];
+            }
+            for (const int count : counts) {
+                std::snprintf(field.data(), field.size(), K == 999 ? "%.6f " : "%6.4f ",
+                              static_cast<double>(count) / genes);
+                text += field.data();
+            }
+            text += std::to_string(genes) + " L" + std::to_string(L) + "  " +
+                    std::to_string(5 * j) + "\n";
+        }
+    }
+    return text;
+}
+
+// Where the in-process run's report and table go, whole.
+std::string whole_report;
+std::string whole_table;
 
 // The files of a folder, by name.
 std::set<std::string> FilesIn(const TempDir& dir) {
@@ -112,6 +156,7 @@ TEST(MorvastTable, NumbersAreThoseTheReportRounds) {
          "r.txt",
          2},
         {"3 0 No loci\n\n", {"d.txt", "r.txt"}, "2\n", "r.txt", 2},
+        {LargeData(11, 101), {"d.txt", "r.txt"}, "1\n500\n", "r.txt", 1},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -124,6 +169,27 @@ TEST(MorvastTable, NumbersAreThoseTheReportRounds) {
                   Preamble("d.txt", c.plan) + IntervalsOfTable(ReadFile(dir / "t.tsv")) + legend)
             << c.data;
     }
+}
+
+// Over 11 samples and 400 loci, more than the buffers hold, the report and the table written
+// as they are formatted are those built whole in memory.
+TEST(MorvastTable, StreamedAsBuiltWhole) {
+    TempDir dir;
+    WriteFile(dir / "d.txt", LargeData(11, 400));
+    ASSERT_EQ(RunMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"}, "2\n").status, 0);
+    ResetRunValues();
+    infilename = "d.txt";
+    sample_plan = 2;
+    GetData((dir / "d.txt").string());
+    whole_report.clear();
+    whole_table.clear();
+    WriteResults([](std::string_view text) { whole_report += text; },
+                 [](std::string_view text) { whole_table += text; });
+    EXPECT_GT(whole_report.size(), StreamedWrite::BufferSize);
+    EXPECT_GT(whole_table.size(), StreamedWrite::BufferSize);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), whole_report);
+    EXPECT_EQ(ReadFile(dir / "t.tsv"), whole_table);
+    ResetRunValues();
 }
 
 // Read back by a plain reader: every row has every column, a tab in a locus name is written
