@@ -16,6 +16,10 @@ namespace {
 
 int outfile = -1;     // the report file while the run holds it
 bool created = false; // whether this run made the report file
+// The length of the report file before this run's report, once the report has been started on
+// a regular file; -1 before, or on a file that cannot be cut back.
+off_t earlier_length = -1;
+StreamedWrite report;
 
 // Opens `outfilename` for appending and tells whether the open made the file: making it
 // exclusively first, and opening it as it stands when it exists. -1 when it cannot be opened.
@@ -82,6 +86,12 @@ void LockReport() {
     }
 }
 
+// Cuts the report file back and ends the run.
+[[noreturn]] void ReportNotWritten() {
+    AbandonReport();
+    Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
+}
+
 } // namespace
 
 void OpenReport() {
@@ -91,20 +101,30 @@ void OpenReport() {
     }
 }
 
-void AppendReport(const std::string& report) {
+void StartReport() {
     LockReport();
+    struct stat held {};
+    earlier_length = fstat(outfile, &held) == 0 && IsRegular(held) ? held.st_size : -1;
+    if (earlier_length >= 0) {
+        RegisterReportAppend(outfile, earlier_length);
+    }
+    report.Start(outfile);
+}
+
+void WriteReport(std::string_view text) {
+    if (!report.Put(text)) {
+        ReportNotWritten();
+    }
+}
+
+void FinishReport() {
     // Until the table is in place: a report is whole or not there at all.
     HoldStopSignals();
-    struct stat held {};
-    const bool regular = fstat(outfile, &held) == 0 && IsRegular(held);
-    if (!WriteWhole(outfile, report)) {
-        if (regular) {
-            // Back to the length it had, earlier reports whole and nothing of this one.
-            static_cast<void>(ftruncate(outfile, held.st_size));
-        }
-        AbandonReport();
-        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
+    if (!report.Flush()) {
+        ReportNotWritten();
     }
+    RegisterReportAppend(-1, 0);
+    earlier_length = -1;
     RegisterMadeReport(nullptr, -1);
     const int closed = close(outfile);
     outfile = -1;
@@ -116,6 +136,13 @@ void AppendReport(const std::string& report) {
 void AbandonReport() {
     if (outfile < 0) {
         return;
+    }
+    report.Drop();
+    if (earlier_length >= 0) {
+        // Back to the length it had, earlier reports whole and nothing of this one.
+        static_cast<void>(ftruncate(outfile, earlier_length));
+        RegisterReportAppend(-1, 0);
+        earlier_length = -1;
     }
     if (created) {
         while (flock(outfile, LOCK_EX) != 0 && errno == EINTR) {

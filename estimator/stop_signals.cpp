@@ -13,6 +13,8 @@ constexpr int stop_signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 std::atomic<const char*> draft{nullptr};
 std::atomic<const char*> made_report{nullptr};
 std::atomic<int> made_report_fd{-1};
+std::atomic<int> appended_report_fd{-1};
+std::atomic<long long> appended_report_length{0};
 
 bool held = false;
 sigset_t mask_before_hold;
@@ -40,6 +42,9 @@ void RemoveMadeReportIfEmpty() {
 
 // Only calls that are safe in a signal handler.
 extern "C" void StopRun(int signal_number) {
+    if (const int fd = appended_report_fd.load(); fd >= 0) {
+        static_cast<void>(ftruncate(fd, static_cast<off_t>(appended_report_length.load())));
+    }
     if (const char* path = draft.load(); path != nullptr) {
         unlink(path);
     }
@@ -103,4 +108,10 @@ void RegisterMadeReport(const char* path, int fd) {
     made_report.store(nullptr);
     made_report_fd.store(fd);
     made_report.store(path);
+}
+
+void RegisterReportAppend(int fd, long long length) {
+    appended_report_fd.store(-1);
+    appended_report_length.store(length);
+    appended_report_fd.store(fd);
 }

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "command_line.h"
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
@@ -20,6 +21,10 @@ namespace {
 std::string draft_name;
 // The draft while it is written, or the device the table goes straight to; -1 otherwise.
 int table_fd = -1;
+// The nameless file a table that goes straight to a device is formatted into, while it is open.
+std::FILE* formatted = nullptr;
+// What is written to the draft or the nameless file.
+StreamedWrite table_out;
 
 void RemoveDraft() {
     if (!draft_name.empty()) {
@@ -30,9 +35,14 @@ void RemoveDraft() {
 }
 
 void CloseTable() {
+    table_out.Drop();
     if (table_fd >= 0) {
         close(table_fd);
         table_fd = -1;
+    }
+    if (formatted != nullptr) {
+        std::fclose(formatted);
+        formatted = nullptr;
     }
 }
 
@@ -97,10 +107,17 @@ void OpenStraight(const struct stat& table) {
     }
 }
 
-void WriteAndClose(const std::string& text) {
-    if (!WriteWhole(table_fd, text)) {
+// The nameless file in the system's temporary folder that a table for a device is formatted
+// into: it keeps the table out of memory, and goes when it is closed or the run ends.
+void MakeFormatted() {
+    formatted = std::tmpfile();
+    if (formatted == nullptr) {
         TableNotWritten(errno);
     }
+    table_out.Start(fileno(formatted));
+}
+
+void CloseTableFile() {
     const int closed = close(table_fd);
     table_fd = -1;
     if (closed != 0) {
@@ -108,22 +125,43 @@ void WriteAndClose(const std::string& text) {
     }
 }
 
-} // namespace
-
-int TakeTableOption(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--table") != 0) {
-        return 0;
+// Copies the nameless file, from its start, to the open table.
+void CopyFormatted() {
+    const int from = fileno(formatted);
+    if (lseek(from, 0, SEEK_SET) != 0) {
+        TableNotWritten(errno);
     }
-    if (argc < 3 || argv[2][0] == '\0') {
-        Error(Say(Text::table_without_name));
+    std::string part(StreamedWrite::BufferSize, '\0');
+    for (;;) {
+        const ssize_t got = read(from, part.data(), part.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            TableNotWritten(errno);
+        }
+        if (got == 0) {
+            return;
+        }
+        if (!WriteWhole(table_fd, std::string_view(part.data(), static_cast<std::size_t>(got)))) {
+            TableNotWritten(errno);
+        }
     }
-    tablefilename = argv[2];
-    return 2;
 }
+
+} // namespace
 
 TableWay PrepareTable() {
     if (tablefilename.empty()) {
         return TableWay::none;
+    }
+    if (tablefilename == TableOnStandardOutput) {
+        table_fd = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (table_fd < 0) {
+            TableNotWritten(errno);
+        }
+        MakeFormatted();
+        return TableWay::straight;
     }
     struct stat table {};
     if (stat(tablefilename.c_str(), &table) == 0) {
@@ -135,6 +173,7 @@ TableWay PrepareTable() {
         }
         if (S_ISCHR(table.st_mode) || S_ISFIFO(table.st_mode)) {
             OpenStraight(table);
+            MakeFormatted();
             return TableWay::straight;
         }
     }
@@ -149,11 +188,23 @@ TableWay PrepareTable() {
         TableNotWritten(EPERM);
     }
     MakeDraft();
+    table_out.Start(table_fd);
     return TableWay::drafted;
 }
 
-void WriteTableDraft(const std::string& text) {
-    WriteAndClose(text);
+void WriteTable(std::string_view text) {
+    if (!table_out.Put(text)) {
+        TableNotWritten(errno);
+    }
+}
+
+void FinishTableDraft() {
+    if (!table_out.Flush()) {
+        TableNotWritten(errno);
+    }
+    if (formatted == nullptr && table_fd >= 0) {
+        CloseTableFile();
+    }
 }
 
 void CommitTable() {
@@ -167,14 +218,17 @@ void CommitTable() {
     draft_name.clear();
 }
 
-void WriteTableStraight(const std::string& text) {
+void WriteTableStraight() {
     if (table_fd < 0) {
         table_fd = open(tablefilename.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (table_fd < 0) {
             TableNotWritten(errno);
         }
     }
-    WriteAndClose(text);
+    CopyFormatted();
+    std::fclose(formatted);
+    formatted = nullptr;
+    CloseTableFile();
 }
 
 void AbandonTable() {
