@@ -3,8 +3,11 @@
 // report file; with --table FILE it also writes the results as a table to FILE.
 #include <csignal>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
+#include "command_line.h"
 #include "data_tables.h"
 #include "dialogue.h"
 #include "error.h"
@@ -17,13 +20,18 @@
 #include "same_file.h"
 #include "stop_signals.h"
 #include "table_file.h"
+#include "warnings.h"
 
 namespace {
+
+// Whether standard output was open when the program started: --table - needs it.
+bool output_open_at_start = true;
 
 // A standard stream that was closed when the program started gets /dev/null, so that no file the
 // run opens takes its descriptor and receives the console's lines or a message. The lower ones
 // are open by then, so /dev/null takes the descriptor of the stream itself.
 void KeepStandardStreams() {
+    output_open_at_start = fcntl(STDOUT_FILENO, F_GETFD) >= 0;
     for (int fd = 0; fd <= 2; ++fd) {
         if (fcntl(fd, F_GETFD) < 0 && open("/dev/null", O_RDWR) != fd) {
             return;
@@ -34,19 +42,27 @@ void KeepStandardStreams() {
 } // namespace
 
 int EstimationRun(int argc, char** argv) {
-    if (AnswerInfoOption(argc, argv)) {
+    std::vector<std::string> names;
+    if (TakeCommandLine(argc, argv, output_open_at_start, names) == Invocation::answered) {
         return 0;
     }
+    const bool table_on_output = tablefilename == TableOnStandardOutput;
+    if (table_on_output) {
+        console = stderr;
+    }
     OpeningScreen();
-    const int table_arguments = TakeTableOption(argc, argv);
-    TakeFileNames(argc - table_arguments, argv + table_arguments);
-    RefuseSameFiles({{"DATA", infilename}, {"REPORT", outfilename}, {"TABLE", tablefilename}});
+    TakeFileNames(names);
+    // Standard output is no file of the run's that another could be.
+    RefuseSameFiles({{"DATA", infilename},
+                     {"REPORT", outfilename},
+                     {"TABLE", table_on_output ? std::string() : tablefilename}});
     AskSamplePlan();
 
     OpenReport();
     Print(Text::reading, {{"DATA", infilename}});
     GetData(infilename);
     Print(Text::processing, {{"DATA", infilename}});
+    WarnOfData();
 
     // Whatever can refuse the table is found before the report is started. A drafted table
     // takes the place of an earlier one only once the report is in its file; a device or a
@@ -84,5 +100,6 @@ int MorvastMain(int argc, char** argv) {
 
 void ResetRun() {
     ResetRunValues();
+    console = stdout;
     ResetAnswers();
 }

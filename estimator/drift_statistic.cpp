@@ -59,6 +59,7 @@ template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, int first_
         return finished;
     }
     finished.Kl = sums.Kl;
+    finished.loci_used = sums.contributing_loci;
     finished.num = sums.num.Value();
     finished.den = sums.den.Value();
     finished.S1 = static_cast<double>(sums.Kl) / sums.inverse_first.Value();
@@ -123,8 +124,12 @@ double CorrectedShift(double Fs, const DriftSums& sums, DivisorShift divisor) {
 }
 
 RowValues EvaluateRow(int first_locus, int last_locus, int first_sample) {
+    return RowOf(ComputeF(first_locus, last_locus, first_sample));
+}
+
+RowValues RowOf(const DriftSums& sums) {
     RowValues row;
-    row.sums = ComputeF(first_locus, last_locus, first_sample);
+    row.sums = sums;
     if (row.sums.Kl >= 1) {
         row.shifts = ShiftsOf(row.sums, DivisorShift::Fs);
         row.Ne = ComputeNe(row.shifts.Fs_corrected, row.sums.t_span);

@@ -14,13 +14,14 @@ inline constexpr int NoLocus = 0;
 // two samples' sizes is at least MinSize and it is neither absent from both samples nor fixed in
 // both. With no allele used every member is 0.
 struct DriftSums {
-    double num = 0.0;    // sum of (p - q)^2 over the alleles used, p and q their frequencies
-    double den = 0.0;    // sum of z(1 - z), z = (p + q)/2
-    double S1 = 0.0;     // harmonic mean, weighted by allele, of the first sample's size
-    double S2 = 0.0;     // and of the second's, in individuals
-    double t_span = 0.0; // generations between the samples, averaged over the loci that used
-                         // an allele
-    std::int64_t Kl = 0; // alleles used
+    double num = 0.0;           // sum of (p - q)^2 over the alleles used, p and q their frequencies
+    double den = 0.0;           // sum of z(1 - z), z = (p + q)/2
+    double S1 = 0.0;            // harmonic mean, weighted by allele, of the first sample's size
+    double S2 = 0.0;            // and of the second's, in individuals
+    double t_span = 0.0;        // generations between the samples, averaged over the loci that used
+                                // an allele
+    std::int64_t Kl = 0;        // alleles used
+    std::int64_t loci_used = 0; // loci that use an allele
 };
 
 // Up to this many loci the sums are added plainly, locus after locus, as they always were, so
@@ -103,6 +104,8 @@ struct RowValues {
     double Ne = 0.0;
 };
 RowValues EvaluateRow(int first_locus, int last_locus, int first_sample);
+// The values of a row from the sums of its loci.
+RowValues RowOf(const DriftSums& sums);
 
 // Ne = t / 2Fs'; not a number when Fs' lies within 1e-7 of zero.
 double ComputeNe(double Fs_corrected, double t_span);

@@ -5,12 +5,12 @@
 
 IntervalEstimate EstimateInterval(int first_sample, bool with_calibrated) {
     IntervalEstimate estimate;
-    estimate.all_loci = EvaluateRow(1, n_loci, first_sample);
+    const LeaveOneOut sets(first_sample);
+    estimate.all_loci = RowOf(sets.AllLoci());
     estimate.estimated = estimate.all_loci.sums.Kl >= 1;
     if (!estimate.estimated) {
         return estimate;
     }
-    const LeaveOneOut sets(first_sample);
     estimate.jackknife = Jackknife(sets);
     if (with_calibrated) {
         estimate.calibrated = CalibratedLimitsOf(estimate.all_loci.sums, sets);

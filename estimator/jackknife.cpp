@@ -1,6 +1,7 @@
 #include "jackknife.h"
 
 #include <cmath>
+#include <vector>
 
 #include "compensated_sum.h"
 #include "data_tables.h"
@@ -24,29 +25,30 @@ double StandardError(int m, const CompensatedSum& squares) {
 }
 
 // The means of the leave-one-out values and their SEs from the squared deviations about the
-// means, over two passes of compensated sums.
+// means, with compensated sums; the values are kept for the second pass.
 JackknifeResult CompensatedJackknife(const LeaveOneOut& sets) {
     JackknifeResult result;
     result.m = n_loci;
+    std::vector<Shifts> values(static_cast<std::size_t>(result.m));
     CompensatedSum sum_Fs;
     CompensatedSum sum_corrected;
     for (int L = 1; L <= result.m; ++L) {
-        const Shifts shifts = ShiftsOf(sets.Without(L), DivisorShift::CorrectedNumerator);
+        const DriftSums set = sets.Without(L);
+        Shifts& shifts = values[static_cast<std::size_t>(L - 1)];
+        shifts = ShiftsOf(set, DivisorShift::CorrectedNumerator);
         sum_Fs.Add(shifts.Fs);
         sum_corrected.Add(shifts.Fs_corrected);
+        result.t_span = set.t_span;
     }
     result.mean_Fs = sum_Fs.Value() / result.m;
     result.mean_Fs_corrected = sum_corrected.Value() / result.m;
     CompensatedSum squares_Fs;
     CompensatedSum squares_corrected;
-    for (int L = 1; L <= result.m; ++L) {
-        const DriftSums set = sets.Without(L);
-        const Shifts shifts = ShiftsOf(set, DivisorShift::CorrectedNumerator);
+    for (const Shifts& shifts : values) {
         const double deviation = shifts.Fs - result.mean_Fs;
         const double corrected_deviation = shifts.Fs_corrected - result.mean_Fs_corrected;
         squares_Fs.Add(deviation * deviation);
         squares_corrected.Add(corrected_deviation * corrected_deviation);
-        result.t_span = set.t_span;
     }
     result.se_Fs = StandardError(result.m, squares_Fs);
     result.se_Fs_corrected = StandardError(result.m, squares_corrected);

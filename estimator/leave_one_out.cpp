@@ -122,3 +122,10 @@ DriftSums LeaveOneOut::Without(int L) const {
     rest.inverse_second.sum = all_loci_.inverse_second.Less(own.inverse_second);
     return Finished(rest, first_sample_);
 }
+
+DriftSums LeaveOneOut::AllLoci() const {
+    if (n_loci <= PlainSumLoci) {
+        return ComputeF(1, n_loci, first_sample_);
+    }
+    return Finished(all_loci_, first_sample_);
+}

@@ -17,6 +17,9 @@ class LeaveOneOut {
     // The sums of the set without locus L (1..n_loci).
     DriftSums Without(int L) const;
 
+    // The sums of all loci, as ComputeF gives them.
+    DriftSums AllLoci() const;
+
   private:
     int first_sample_;
     std::vector<DriftSums> plain_sets_;      // by locus left out, up to PlainSumLoci loci

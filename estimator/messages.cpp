@@ -6,6 +6,8 @@
 
 #include "shown_text.h"
 
+std::FILE* console = stdout;
+
 std::string Say(Text id, std::initializer_list<SaidField> fields) {
     std::vector<std::string> values;
     values.reserve(fields.size());
@@ -19,7 +21,13 @@ std::string Say(Text id, std::initializer_list<SaidField> fields) {
 
 void Print(Text id, std::initializer_list<SaidField> fields) {
     const std::string said = Say(id, fields);
-    std::fwrite(said.data(), 1, said.size(), stdout);
+    std::fwrite(said.data(), 1, said.size(), console);
+}
+
+void Warn(Text id, std::initializer_list<SaidField> fields) {
+    const std::string said = Say(id, fields) + "\n";
+    std::fflush(console);
+    std::fwrite(said.data(), 1, said.size(), stderr);
 }
 
 namespace {

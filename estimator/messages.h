@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -44,11 +45,40 @@ enum class Text {
     table_is_report,
     table_kind,
     cannot_write_table,
+    // The faults of the command line, each on its own line before the usage, status 2.
+    unknown_option,
+    option_without_value,
+    option_twice,
+    bad_plan_option,
+    bad_census_option,
+    census_with_plan_two,
+    census_without_plan,
+    plan_one_without_census,
+    option_after_names,
+    third_name,
+    table_on_closed_output,
+    // The warnings, each a line on the standard error stream; the run goes on.
+    one_sample_warning,
+    census_warning,
+    out_of_order_warning,
+    fs_above_one_warning,
+    few_loci_warning,
+    // The lines after a refusal that say what was read and what to change.
+    plan_hint,
+    plan_after_names_hint,
+    plan_at_end,
+    census_hint,
+    census_at_end,
+    // How an answer for N was read, when it says another number to the eye.
+    census_read_notice,
+    census_read_in_base_8,
+    census_read_in_base_16,
+    census_read_in_part,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
 };
 
-enum class TextKind { usage, prompt, progress, failure };
+enum class TextKind { usage, prompt, progress, failure, usage_fault, warning, hint, notice };
 
 struct TextEntry {
     Text id;
@@ -58,14 +88,21 @@ struct TextEntry {
 
 inline constexpr std::array morvast_texts{
     TextEntry{Text::usage, TextKind::usage,
-              "Usage: Morvast [--table TABLE] [DATA [REPORT]]\n"
+              "Usage: Morvast [OPTIONS] [DATA [REPORT]]\n"
               "       Morvast --help | -h\n"
               "       Morvast --version\n"
               "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
               "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
-              "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
-              "for plan 1, the census size N. With --table, also writes the results to TABLE\n"
-              "as tab-separated values.\n"},
+              "without file names, asks for both. Then asks for the sample plan (1 or 2) and,\n"
+              "for plan 1, the census size N, unless the options give them.\n"
+              "Options, before the file names (-- ends them):\n"
+              "  --plan 1|2     the sample plan, not asked then\n"
+              "  --census N     with --plan 1: the census size N, a plain whole number\n"
+              "  --table TABLE  also write the results to TABLE as tab-separated values;\n"
+              "                 with --table -, on standard output, and the screen's lines\n"
+              "                 on standard error\n"
+              "  -h, --help     print this text\n"
+              "  --version      print the version\n"},
     TextEntry{Text::version, TextKind::usage, "Morvast {VERSION}\n"},
 
     TextEntry{Text::data_file_prompt, TextKind::prompt, "Enter name of data file: "},
@@ -95,7 +132,7 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::generation_number, TextKind::failure,
               "Error in infilename (generation number)"},
     TextEntry{Text::cannot_write_report, TextKind::failure, "Cannot write the results to {REPORT}"},
-    TextEntry{Text::table_without_name, TextKind::failure,
+    TextEntry{Text::table_without_name, TextKind::usage_fault,
               "Morvast: --table needs a file name after it, before the data file's name"},
     TextEntry{Text::report_is_data, TextKind::failure,
               "Morvast: the report file {REPORT} is the data file {DATA}; name another report "
@@ -112,6 +149,86 @@ inline constexpr std::array morvast_texts{
     // {REASON} is the system's description of the error.
     TextEntry{Text::cannot_write_table, TextKind::failure,
               "Morvast: cannot write the table {TABLE}: {REASON}"},
+
+    TextEntry{Text::unknown_option, TextKind::usage_fault,
+              "Morvast: unknown option {OPTION}; the options are --plan, --census, --table, "
+              "--help and --version"},
+    TextEntry{Text::option_without_value, TextKind::usage_fault,
+              "Morvast: {OPTION} needs a value after it"},
+    TextEntry{Text::option_twice, TextKind::usage_fault,
+              "Morvast: {OPTION} is given twice; give it once"},
+    TextEntry{Text::bad_plan_option, TextKind::usage_fault,
+              "Morvast: --plan takes 1 or 2, not {VALUE}"},
+    TextEntry{Text::bad_census_option, TextKind::usage_fault,
+              "Morvast: --census takes a whole number from 1 to 2147483647 in plain decimal "
+              "digits, without a sign, an exponent or a leading 0, not {VALUE}"},
+    TextEntry{Text::census_with_plan_two, TextKind::usage_fault,
+              "Morvast: --census is for plan 1 only; plan 2 does not use N, so leave --census "
+              "out"},
+    TextEntry{Text::census_without_plan, TextKind::usage_fault,
+              "Morvast: --census needs --plan 1 beside it"},
+    TextEntry{Text::plan_one_without_census, TextKind::usage_fault,
+              "Morvast: --plan 1 needs --census N, the census size of the population"},
+    TextEntry{Text::option_after_names, TextKind::usage_fault,
+              "Morvast: the option {OPTION} stands after a file name; put the options before "
+              "the file names (a file name that begins with - goes after --)"},
+    TextEntry{Text::third_name, TextKind::usage_fault,
+              "Morvast: a third file name, {NAME}; give the data file and the report file "
+              "only"},
+    TextEntry{Text::table_on_closed_output, TextKind::usage_fault,
+              "Morvast: --table - writes the table on standard output, which is closed; name a "
+              "file after --table"},
+
+    TextEntry{Text::one_sample_warning, TextKind::warning,
+              "Morvast: warning: {DATA} holds fewer than two samples, so there is no interval to "
+              "estimate and the report has none; Ne needs samples of two generations or more"},
+    TextEntry{Text::census_warning, TextKind::warning,
+              "Morvast: warning: N = {N} is smaller than the largest sample, {SIZE} "
+              "individuals; N is the census size of the whole population, not of a sample, and "
+              "a wrong N shifts Fs' by about 1/N"},
+    TextEntry{Text::out_of_order_warning, TextKind::warning,
+              "Morvast: warning: sample {SECOND} (generation {TO}) follows sample {FIRST} "
+              "(generation {FROM}) but was taken before it, so t over that interval is negative "
+              "and so is its Ne; list the samples in the order in which they were taken"},
+    TextEntry{Text::fs_above_one_warning, TextKind::warning,
+              "Morvast: warning: over the interval from {FROM} to {TO} the all-loci Fs' is "
+              "{FSP}, above 1, which would make Ne smaller than half the generations between "
+              "the samples; check that the samples are of one population and that each allele "
+              "stands in the same place on every line of its locus"},
+    TextEntry{Text::few_loci_warning, TextKind::warning,
+              "Morvast: warning: over the interval from {FROM} to {TO} {LOCI} of the loci use an "
+              "allele, fewer than two, so the jackknife over loci gives no standard errors or "
+              "limits"},
+
+    TextEntry{Text::plan_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the sample plan prompt is not 1 or 2; answer 1 "
+              "or 2 (the manual page says which plan fits your sampling), or give --plan 1 or "
+              "--plan 2"},
+    TextEntry{Text::plan_after_names_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the sample plan prompt is not 1 or 2; a file "
+              "name typed at a prompt ends at its first blank, and the words after it answer "
+              "the next prompts: give such a name on the command line, or answer 1 or 2"},
+    TextEntry{Text::plan_at_end, TextKind::hint,
+              "Morvast: the input ended before the sample plan prompt was answered; answer 1 or "
+              "2, or give --plan 1 or --plan 2"},
+    TextEntry{Text::census_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the census size prompt is not a whole number "
+              "from 1 to 2147483647; answer the number of adults in the population in plain "
+              "decimal digits, or give --plan 1 --census N"},
+    TextEntry{Text::census_at_end, TextKind::hint,
+              "Morvast: the input ended before the census size prompt was answered; answer N, "
+              "or give --plan 1 --census N"},
+
+    TextEntry{Text::census_read_notice, TextKind::notice,
+              "Morvast: the census size N was read as {N} from the answer {ANSWER}, because "
+              "{WHY}; to give another N, answer it in plain decimal digits alone, or give "
+              "--plan 1 --census N"},
+    TextEntry{Text::census_read_in_base_8, TextKind::notice,
+              "a number that begins with 0 is read in base 8"},
+    TextEntry{Text::census_read_in_base_16, TextKind::notice,
+              "a number that begins with 0x is read in base 16"},
+    TextEntry{Text::census_read_in_part, TextKind::notice,
+              "only the whole number at the start of an answer is read"},
 };
 
 // The table lists every text once, in the order of Text, so that a text is found by its place.
@@ -140,5 +257,13 @@ std::string FillFields(std::string_view text, std::span<const SaidField> fields)
 // may come from the data file or the command line.
 std::string Say(Text id, std::initializer_list<SaidField> fields = {});
 
-// Writes that text on standard output.
+// The stream of the screen's lines, the opening screen, the prompts and the progress: standard
+// output, or standard error when the table takes standard output.
+extern std::FILE* console;
+
+// Writes that text on the console.
 void Print(Text id, std::initializer_list<SaidField> fields = {});
+
+// Writes that text and a line end on the standard error stream: a warning, or a line that says
+// how an answer was read.
+void Warn(Text id, std::initializer_list<SaidField> fields = {});

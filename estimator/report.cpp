@@ -9,9 +9,20 @@ namespace {
 const char* const fixed_mark = "   fixed            ";
 
 // Fs, Fs', t and Ne as the rows and the jackknife's mean print them.
+void AppendStatistics(std::string& text, double Fs, double Fs_corrected, double t_span, double Ne) {
+    AppendFixed(text, Fs, 12, 7);
+    text += ' ';
+    AppendFixed(text, Fs_corrected, 12, 7);
+    text += ' ';
+    AppendFixed(text, t_span, 6, 1);
+    text += "  ";
+    AppendFixed(text, Ne, 8, 0);
+}
+
 std::string StatisticFields(double Fs, double Fs_corrected, double t_span, double Ne) {
-    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + " " +
-           FixedField(t_span, 6, 1) + "  " + FixedField(Ne, 8, 0);
+    std::string text;
+    AppendStatistics(text, Fs, Fs_corrected, t_span, Ne);
+    return text;
 }
 
 std::string StatisticFields(const RowValues& row) {
@@ -26,13 +37,22 @@ std::string LimitFields(double Fs, double Fs_corrected, double Ne) {
 
 } // namespace
 
-std::string LocusRowText(int L, const RowValues& row) {
+// Written field by field into the text: the report holds a row for every locus and interval.
+void AppendLocusRow(std::string& text, int L, const RowValues& row) {
     const DriftSums& sums = row.sums;
-    std::string text = "\n";
-    text += TextField(locusname[static_cast<std::size_t>(L)], 10);
-    text += IntegerField(sums.Kl, 6) + "  " + FixedField(sums.S1, 6, 0) + "  " +
-            FixedField(sums.S2, 6, 0) + "  ";
-    return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
+    text += '\n';
+    AppendText(text, locusname[static_cast<std::size_t>(L)], 10);
+    AppendText(text, std::to_string(sums.Kl), 6);
+    text += "  ";
+    AppendFixed(text, sums.S1, 6, 0);
+    text += "  ";
+    AppendFixed(text, sums.S2, 6, 0);
+    text += "  ";
+    if (sums.Kl < 1) {
+        text += fixed_mark;
+        return;
+    }
+    AppendStatistics(text, row.shifts.Fs, row.shifts.Fs_corrected, sums.t_span, row.Ne);
 }
 
 std::string AllLociText(const IntervalEstimate& estimate) {

@@ -13,8 +13,8 @@ std::string PreambleText();
 // The head of the interval from `first_sample` to the next sample: its generations and the
 // column header.
 std::string IntervalHeadText(int first_sample);
-// The row of locus L.
-std::string LocusRowText(int L, const RowValues& row);
+// Appends the row of locus L to `text`.
+void AppendLocusRow(std::string& text, int L, const RowValues& row);
 // The all-loci row, with the jackknife when the row uses an allele, and the interval's end.
 std::string AllLociText(const IntervalEstimate& estimate);
 std::string LegendText();

@@ -14,7 +14,8 @@ const char* const header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
                            "\tjk_Fs_lower\tjk_Fs_upper\tjk_Fsp_lower\tjk_Fsp_upper"
                            "\tjk_Ne_lower\tjk_Ne_upper"
                            "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
-                           "\tcal_Ne_lower\tcal_Ne_upper\n";
+                           "\tcal_Ne_lower\tcal_Ne_upper"
+                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den\n";
 
 const std::string not_available = "NA";
 constexpr int jackknife_columns = 11;
@@ -42,14 +43,14 @@ std::string CellText(std::string name) {
 }
 
 // The interval's columns and those of a row's own values; a row with no allele used is
-// "fixed" in the report, with no Fs, Fs', t or Ne.
+// "fixed" in the report, with no Fs, Fs' or Ne. Its t is the interval's all the same.
 Cells StatisticCells(int first_sample, const std::string& locus, const RowValues& row) {
     const DriftSums& sums = row.sums;
     const bool fixed = sums.Kl < 1;
     auto value = [fixed](double v) { return fixed ? not_available : TableNumber(v); };
     return {std::to_string(Generation(first_sample)),
             std::to_string(Generation(first_sample + 1)),
-            value(sums.t_span),
+            TableNumber(Span(first_sample)),
             CellText(locus),
             std::to_string(sums.Kl),
             TableNumber(sums.S1),
@@ -76,6 +77,16 @@ void AddCalibratedCells(Cells& cells, const CalibratedLimits& c) {
     }
 }
 
+// The columns that let the rows of several runs be combined: the plan and N, the loci that use
+// an allele, and the sums of Fs, whose ratio over the runs is the Fs of all their loci.
+void AddCombiningCells(Cells& cells, const DriftSums& sums) {
+    cells.push_back(std::to_string(sample_plan));
+    cells.push_back(sample_plan == 1 ? std::to_string(census_size) : not_available);
+    cells.push_back(std::to_string(sums.loci_used));
+    cells.push_back(TableNumber(sums.num));
+    cells.push_back(TableNumber(sums.den));
+}
+
 } // namespace
 
 std::string TableNumber(double value) {
@@ -97,6 +108,7 @@ std::string TableHeaderText() {
 std::string LocusTableRow(int first_sample, int L, const RowValues& row) {
     Cells cells = StatisticCells(first_sample, locusname[static_cast<std::size_t>(L)], row);
     cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
+    AddCombiningCells(cells, row.sums);
     return RowText(cells);
 }
 
@@ -109,5 +121,6 @@ std::string AllLociTableRow(int first_sample, const IntervalEstimate& estimate) 
     } else {
         cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
     }
+    AddCombiningCells(cells, estimate.all_loci.sums);
     return RowText(cells);
 }

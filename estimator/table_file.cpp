@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "command_line.h"
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
@@ -150,20 +151,17 @@ void CopyFormatted() {
 
 } // namespace
 
-int TakeTableOption(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--table") != 0) {
-        return 0;
-    }
-    if (argc < 3 || argv[2][0] == '\0') {
-        Error(Say(Text::table_without_name));
-    }
-    tablefilename = argv[2];
-    return 2;
-}
-
 TableWay PrepareTable() {
     if (tablefilename.empty()) {
         return TableWay::none;
+    }
+    if (tablefilename == TableOnStandardOutput) {
+        table_fd = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (table_fd < 0) {
+            TableNotWritten(errno);
+        }
+        MakeFormatted();
+        return TableWay::straight;
     }
     struct stat table {};
     if (stat(tablefilename.c_str(), &table) == 0) {

@@ -1,9 +1,9 @@
-// The table file of `Morvast --table FILE`: taken from the command line before the file names.
-// A table that is a file, or a name of none yet, is written to a draft beside it as it is
-// formatted and renamed over it only once the report is appended, so that a failed run leaves
-// an earlier table as it was and no draft behind. A character device or a named pipe cannot be
-// drafted: the table is formatted into a nameless file of the system's temporary folder and
-// copied to it after the report, and it is never replaced.
+// The table file of `Morvast --table FILE`. A table that is a file, or a name of none yet, is
+// written to a draft beside it as it is formatted and renamed over it only once the report is
+// appended, so that a failed run leaves an earlier table as it was and no draft behind. A
+// character device, a named pipe or standard output (`--table -`) cannot be drafted: the table
+// is formatted into a nameless file of the system's temporary folder and copied to it after the
+// report, and it is never replaced.
 #pragma once
 
 #include <string_view>
@@ -12,12 +12,8 @@
 enum class TableWay {
     none,     // no --table
     drafted,  // a draft renamed over the name
-    straight, // written to the device or the named pipe itself
+    straight, // written to the device, the named pipe or standard output itself
 };
-
-// Takes "--table FILE" from the start of the arguments into tablefilename; returns how many
-// arguments it took (2, or 0 without the option).
-int TakeTableOption(int argc, char** argv);
 
 // Makes every check that can refuse the table before the report is appended: its type (a
 // folder, a socket and a block device are refused), its name and its folder. For a drafted
