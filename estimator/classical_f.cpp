@@ -12,9 +12,29 @@ namespace {
 // What one locus adds: its sums over the alleles it uses.
 struct LocusSums {
     std::int64_t used = 0;
-    double nei_tajima = 0.0; // sum of (x - y)^2 / (z - xy)
-    double pollak = 0.0;     // sum of (x - y)^2 / z
+    double nei_tajima = 0.0;     // sum of (x - y)^2 / (z - xy)
+    double pollak = 0.0;         // sum of (x - y)^2 / z
+    double inverse_first = 0.0;  // sum of 1/a, a the earlier sample's size in individuals
+    double inverse_second = 0.0; // and of the later's
 };
+
+LocusSums SumsOfLocus(int L, SamplePair pair) {
+    LocusSums locus;
+    for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
+        AlleleTerms terms;
+        if (AlleleUsedBetween(L, k, pair.earlier, pair.later, terms)) {
+            const double x_e = x(k, pair.earlier, L);
+            const double y_l = x(k, pair.later, L);
+            const double z = (x_e + y_l) / 2.0;
+            locus.nei_tajima += terms.shift / (z - x_e * y_l);
+            locus.pollak += terms.shift / z;
+            locus.inverse_first += terms.inverse_first;
+            locus.inverse_second += terms.inverse_second;
+            ++locus.used;
+        }
+    }
+    return locus;
+}
 
 } // namespace
 
@@ -24,21 +44,10 @@ ClassicalF ComputeClassicalF(int first_locus, int last_locus, SamplePair pair) {
     std::int64_t used = 0;
     ClassicalF set;
     for (int L = first_locus; L <= last_locus; ++L) {
-        LocusSums locus;
-        for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
-            AlleleTerms terms;
-            if (AlleleUsedBetween(L, k, pair.earlier, pair.later, terms)) {
-                const double x_e = x(k, pair.earlier, L);
-                const double y_l = x(k, pair.later, L);
-                const double z = (x_e + y_l) / 2.0;
-                locus.nei_tajima += terms.shift / (z - x_e * y_l);
-                locus.pollak += terms.shift / z;
-                inverse_first.Add(terms.inverse_first);
-                inverse_second.Add(terms.inverse_second);
-                ++locus.used;
-            }
-        }
+        const LocusSums locus = SumsOfLocus(L, pair);
         used += locus.used;
+        inverse_first.Add(locus.inverse_first);
+        inverse_second.Add(locus.inverse_second);
         if (locus.used >= 2) {
             const double independent = static_cast<double>(locus.used - 1);
             weighted_Fc.Add(independent * (locus.nei_tajima / static_cast<double>(locus.used)));
