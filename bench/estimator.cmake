@@ -14,3 +14,15 @@ add_custom_target(bench_morvast
     DEPENDS morvast_bench Morvast
     COMMENT "Timing Morvast on 10 samples x 100 loci x 100 alleles"
     VERBATIM)
+
+# `bench_morvast_snp`: Morvast at the size of SNP data, 10 samples of 50 individuals at 100,000
+# biallelic loci, with and without --table, and 2 samples at 1,000,000 loci, timed against
+# read_floor over the frequency file and the report, with its peak memory.
+add_executable(morvast_snp_bench ${CMAKE_CURRENT_LIST_DIR}/morvast_snp_bench.cpp)
+add_custom_target(bench_morvast_snp
+    COMMAND morvast_snp_bench $<TARGET_FILE:Morvast> $<TARGET_FILE:read_floor> 100000 10
+    COMMAND morvast_snp_bench $<TARGET_FILE:Morvast> $<TARGET_FILE:read_floor> 100000 10 --table
+    COMMAND morvast_snp_bench $<TARGET_FILE:Morvast> $<TARGET_FILE:read_floor> 1000000 2
+    DEPENDS morvast_snp_bench Morvast read_floor
+    COMMENT "Timing Morvast on SNP data sets of 100,000 and 1,000,000 loci"
+    VERBATIM)
