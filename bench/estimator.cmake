@@ -26,3 +26,15 @@ add_custom_target(bench_morvast_snp
     DEPENDS morvast_snp_bench Morvast read_floor
     COMMENT "Timing Morvast on SNP data sets of 100,000 and 1,000,000 loci"
     VERBATIM)
+
+# `bench_jackknife_accuracy`: the jackknife and the log-scale limits over 10,000,000 loci against
+# sums in long double, the unit test too large for every run of the tests (some seconds, 600 MB).
+if(TARGET estimator_unit_tests)
+    add_custom_target(bench_jackknife_accuracy
+        COMMAND estimator_unit_tests --gtest_also_run_disabled_tests
+                --gtest_filter=JackknifeAbovePlainSums.DISABLED_TenMillionLoci
+        DEPENDS estimator_unit_tests
+        COMMENT "The jackknife over 10,000,000 loci against sums in long double"
+        VERBATIM)
+    add_dependencies(bench bench_jackknife_accuracy)
+endif()
