@@ -1,4 +1,4 @@
-# `bench_morvast`: Morvast on its largest data set, 10 samples x 100 loci x 100 alleles, timed by
+# `bench_morvast`: Morvast on 10 samples x 100 loci x 100 alleles, timed by
 # wall clock against a process that does nothing (morvast_floor, which morvast_bench finds
 # beside itself), linked and started as Morvast is. The table of `bench` runs it at other sizes
 # too.
