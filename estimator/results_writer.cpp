@@ -7,6 +7,7 @@
 #include "interval_estimate.h"
 #include "report.h"
 #include "results_table.h"
+#include "warnings.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ void WriteInterval(int first_sample, TextOut report, TextOut table) {
     }
     report(rows);
     const IntervalEstimate estimate = EstimateInterval(first_sample, table != nullptr);
+    WarnOfInterval(first_sample, estimate);
     report(AllLociText(estimate));
     if (table != nullptr) {
         table(AllLociTableRow(first_sample, estimate));
