@@ -354,7 +354,11 @@ TEST(MorvastFaults, NamesThatWouldSteerATerminal) {
     EXPECT_EQ(run.out, OutputOfRun(shown));
     EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble(name, 2) + worked_interval_plan2 + legend);
     const auto missing = RunMorvast(dir, {name + "x", "r.txt"}, "2\n");
-    EXPECT_EQ(missing.err, Say(Text::cannot_open_data, {{"DATA", name + "x"}}) + "\n");
+    EXPECT_EQ(missing.err,
+              Say(Text::cannot_open_data, {{"DATA", name + "x"}}) + "\n" +
+                  Say(Text::data_open_hint,
+                      {{"DATA", name + "x"}, {"REASON", "No such file or directory"}}) +
+                  "\n");
     EXPECT_NE(missing.err.find(shown + "x"), std::string::npos);
 }
 
