@@ -34,7 +34,11 @@ using testing_support::StandardOutputClosedPipe;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
-const std::string cannot_write = "Cannot write the results to r.txt\n";
+// The refusal of a report that could not be written whole, and the line after it.
+std::string CannotWrite(const std::string& report, const char* reason) {
+    return Say(Text::cannot_write_report, {{"REPORT", report}}) + "\n" +
+           Say(Text::report_write_hint, {{"REPORT", report}, {"REASON", reason}}) + "\n";
+}
 
 // A data set of `samples` samples of `loci` loci of two alleles each, whose frequencies drift
 // differently for every `seed`; its report is about 90 bytes per locus and interval.
@@ -149,7 +153,13 @@ TEST(MorvastFaults, FailedRunThatMadeTheReportBesideOneThatAppends) {
     FeedPipe(dir / "bad", "1 1\nx\n");
     bad_thread.join();
     EXPECT_EQ(bad_run.status, 1);
-    EXPECT_EQ(bad_run.err, "Error in indata file (number of alleles)\n");
+    // A named pipe cannot be read again to find the line.
+    EXPECT_EQ(bad_run.err, "Error in indata file (number of alleles)\n" +
+                               Say(Text::data_at_offset_hint,
+                                   {{"DATA", "bad"},
+                                    {"OFFSET", "4"},
+                                    {"EXPECTED", Say(Text::expect_allele_count, {{"L", "1"}})}}) +
+                               "\n");
     EXPECT_FALSE(fs::exists(dir / "r.txt"));
     EXPECT_EQ(write(good_fd, good.data(), good.size()), static_cast<ssize_t>(good.size()));
     close(good_fd);
@@ -167,7 +177,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     WriteFile(dir / "r.txt", earlier);
     const auto run = RunMorvast(dir, {"big.txt", "r.txt"}, "2\n", FileSizeLimit(9000));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, cannot_write);
+    EXPECT_EQ(run.err, CannotWrite("r.txt", "File too large"));
     EXPECT_EQ(run.out, opening_screen + "Using data from big.txt\nEnter sample plan (1 or 2): "
                                         "Reading big.txt\nProcessing big.txt\n");
     EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
@@ -175,7 +185,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     // A report file that the run made goes again.
     const auto made = RunMorvast(dir, {"big.txt", "new.txt"}, "2\n", FileSizeLimit(4096));
     EXPECT_EQ(made.status, 1);
-    EXPECT_EQ(made.err, "Cannot write the results to new.txt\n");
+    EXPECT_EQ(made.err, CannotWrite("new.txt", "File too large"));
     EXPECT_FALSE(fs::exists(dir / "new.txt"));
 
     // At the limit itself the report fits.
@@ -236,7 +246,7 @@ TEST(MorvastFaults, ReportOnAFullFileSystemIsCutBack) {
     }
     ASSERT_EQ(WEXITSTATUS(wait_status), 0);
     EXPECT_EQ(ReadFile(dir / "status"), "1");
-    EXPECT_EQ(ReadFile(dir / "err"), "Cannot write the results to fs/r.txt\n");
+    EXPECT_EQ(ReadFile(dir / "err"), CannotWrite("fs/r.txt", "No space left on device"));
     EXPECT_EQ(ReadFile(dir / "after"), earlier);
 }
 
@@ -246,7 +256,7 @@ TEST(MorvastFaults, StandardOutputNobodyReads) {
     WriteFile(dir / "r.txt", "Kept from before\n");
     const auto refused = RunMorvast(dir, {"bad.txt", "r.txt"}, "2\n", StandardOutputClosedPipe);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "Error in indata file (number of alleles)\n");
+    EXPECT_EQ(refused.err.substr(0, 41), "Error in indata file (number of alleles)\n");
     EXPECT_EQ(ReadFile(dir / "r.txt"), "Kept from before\n");
 
     // A run whose report was written ends as it does with a reader.
@@ -343,7 +353,11 @@ TEST(MorvastFaults, NamesThatWouldSteerATerminal) {
     EXPECT_EQ(run.out, OutputOfRun(shown));
     EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble(name, 2) + worked_interval_plan2 + legend);
     const auto missing = RunMorvast(dir, {name + "x", "r.txt"}, "2\n");
-    EXPECT_EQ(missing.err, Say(Text::cannot_open_data, {{"DATA", name + "x"}}) + "\n");
+    EXPECT_EQ(missing.err,
+              Say(Text::cannot_open_data, {{"DATA", name + "x"}}) + "\n" +
+                  Say(Text::data_open_hint,
+                      {{"DATA", name + "x"}, {"REASON", "No such file or directory"}}) +
+                  "\n");
     EXPECT_NE(missing.err.find(shown + "x"), std::string::npos);
 }
 
