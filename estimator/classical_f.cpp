@@ -22,7 +22,7 @@ LocusSums SumsOfLocus(int L, SamplePair pair) {
     LocusSums locus;
     for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
         AlleleTerms terms;
-        if (AlleleUsedBetween(L, k, pair.earlier, pair.later, terms)) {
+        if (AlleleUsed(L, k, pair, terms)) {
             const double x_e = x(k, pair.earlier, L);
             const double y_l = x(k, pair.later, L);
             const double z = (x_e + y_l) / 2.0;
@@ -62,9 +62,7 @@ ClassicalF ComputeClassicalF(int first_locus, int last_locus, SamplePair pair) {
     if (used > 0) {
         set.S1 = static_cast<double>(used) / inverse_first.Value();
         set.S2 = static_cast<double>(used) / inverse_second.Value();
-        // In double: two generation numbers far apart would overflow 32 bits.
-        set.t_span = static_cast<double>(Generation(pair.later)) -
-                     static_cast<double>(Generation(pair.earlier));
+        set.t_span = Span(pair);
     }
     return set;
 }

@@ -7,12 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-// Two samples by their positions in the file, from 1, the earlier first: the interval of a row,
-// any pair of samples and not only consecutive ones.
-struct SamplePair {
-    int earlier = 1;
-    int later = 2;
-};
+#include "drift_statistic.h"
 
 inline constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 

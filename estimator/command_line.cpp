@@ -19,6 +19,7 @@ struct Taken {
     bool plan_given = false;
     bool census_given = false;
     bool table_given = false;
+    bool pairs_given = false;
     bool output_open = true; // standard output, when the program started
 };
 
@@ -104,6 +105,21 @@ void TakeTable(Taken& taken, std::string_view value) {
     tablefilename = value;
 }
 
+void TakePairs(Taken& taken, std::string_view value) {
+    if (!Once(taken, taken.pairs_given, "--pairs")) {
+        return;
+    }
+    if (value == "consecutive") {
+        pairs_choice = PairsChoice::consecutive;
+    } else if (value == "first") {
+        pairs_choice = PairsChoice::first;
+    } else if (value == "all") {
+        pairs_choice = PairsChoice::all;
+    } else {
+        Fault(taken, Say(Text::bad_pairs_option, {{"VALUE", Quoted(value)}}));
+    }
+}
+
 // Takes the option argv[at], and its value when it has one; returns the index of the last
 // argument it took.
 int TakeOption(Taken& taken, int argc, char** argv, int at) {
@@ -118,6 +134,7 @@ int TakeOption(Taken& taken, int argc, char** argv, int at) {
     const Take take = option == "--plan"     ? TakePlan
                       : option == "--census" ? TakeCensus
                       : option == "--table"  ? TakeTable
+                      : option == "--pairs"  ? TakePairs
                                              : nullptr;
     if (take == nullptr) {
         Fault(taken, Say(Text::unknown_option, {{"OPTION", Quoted(option)}}));

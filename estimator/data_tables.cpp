@@ -11,6 +11,7 @@ std::vector<std::int32_t> t{0};
 std::string infilename;
 std::string outfilename;
 std::string tablefilename;
+PairsChoice pairs_choice = PairsChoice::consecutive;
 std::int32_t sample_plan = 0;
 std::int32_t census_size = 0;
 
@@ -54,4 +55,5 @@ void ResetRunValues() {
     tablefilename.clear();
     sample_plan = 0;
     census_size = 0;
+    pairs_choice = PairsChoice::consecutive;
 }

@@ -78,6 +78,11 @@ extern std::string tablefilename; // of --table FILE; empty without the option
 extern std::int32_t sample_plan;  // 1 or 2
 extern std::int32_t census_size;  // N, asked for plan 1 only
 
+// The pairs of samples the table takes, of --pairs: consecutive ones as the report does, the
+// first against each later one, or every earlier one against every later one.
+enum class PairsChoice { consecutive, first, all };
+extern PairsChoice pairs_choice;
+
 // Empties the data tables, as the reader does before it fills them.
 void ClearDataTables();
 // Empties the data tables and the run-wide values (file names, plan, N), as before a run.

@@ -21,27 +21,22 @@ bool UsedTerms(double p, double q, double genes_first, double genes_second, Alle
 
 } // namespace
 
-bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms) {
-    // The next sample's frequencies follow the first's.
-    const double* first = x.Row(first_sample, L);
-    return UsedTerms(first[k], first[K[static_cast<std::size_t>(L)] + k], S(first_sample, L),
-                     S(first_sample + 1, L), terms);
+bool AlleleUsed(int L, int k, SamplePair pair, AlleleTerms& terms) {
+    const double* earlier = x.Row(pair.earlier, L);
+    const double* later = x.Row(pair.later, L);
+    return UsedTerms(earlier[k], later[k], S(pair.earlier, L), S(pair.later, L), terms);
 }
 
-bool AlleleUsedBetween(int L, int k, int earlier, int later, AlleleTerms& terms) {
-    return UsedTerms(x(k, earlier, L), x(k, later, L), S(earlier, L), S(later, L), terms);
+double Span(SamplePair pair) {
+    return static_cast<double>(Generation(pair.later)) -
+           static_cast<double>(Generation(pair.earlier));
 }
 
-double Span(int first_sample) {
-    return static_cast<double>(Generation(first_sample + 1)) -
-           static_cast<double>(Generation(first_sample));
-}
-
-template <class Sum> void AddLocus(int L, int first_sample, RunningSums<Sum>& sums) {
+template <class Sum> void AddLocus(int L, SamplePair pair, RunningSums<Sum>& sums) {
     int used_here = 0;
     for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
         AlleleTerms terms;
-        if (AlleleUsed(L, k, first_sample, terms)) {
+        if (AlleleUsed(L, k, pair, terms)) {
             sums.num.Add(terms.shift);
             sums.den.Add(terms.spread);
             sums.inverse_first.Add(terms.inverse_first);
@@ -53,7 +48,7 @@ template <class Sum> void AddLocus(int L, int first_sample, RunningSums<Sum>& su
     sums.contributing_loci += used_here > 0 ? 1 : 0;
 }
 
-template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, int first_sample) {
+template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, SamplePair pair) {
     DriftSums finished;
     if (sums.Kl == 0) {
         return finished;
@@ -64,18 +59,18 @@ template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, int first_
     finished.den = sums.den.Value();
     finished.S1 = static_cast<double>(sums.Kl) / sums.inverse_first.Value();
     finished.S2 = static_cast<double>(sums.Kl) / sums.inverse_second.Value();
-    finished.t_span = Span(first_sample);
+    finished.t_span = Span(pair);
     return finished;
 }
 
-template void AddLocus(int, int, RunningSums<CompensatedSum>&);
-template DriftSums Finished(const RunningSums<CompensatedSum>&, int);
+template void AddLocus(int, SamplePair, RunningSums<CompensatedSum>&);
+template DriftSums Finished(const RunningSums<CompensatedSum>&, SamplePair);
 
 namespace {
 
 // The sums in the order of the loci and their alleles, with the mean span added up locus by
 // locus as it always was.
-DriftSums PlainSums(int first_locus, int last_locus, int first_sample, int left_out) {
+DriftSums PlainSums(int first_locus, int last_locus, SamplePair pair, int left_out) {
     RunningSums<PlainSum> sums;
     double span_sum = 0.0;
     for (int L = first_locus; L <= last_locus; ++L) {
@@ -83,12 +78,12 @@ DriftSums PlainSums(int first_locus, int last_locus, int first_sample, int left_
             continue;
         }
         const std::int64_t contributing = sums.contributing_loci;
-        AddLocus(L, first_sample, sums);
+        AddLocus(L, pair, sums);
         if (sums.contributing_loci > contributing) {
-            span_sum += Span(first_sample);
+            span_sum += Span(pair);
         }
     }
-    DriftSums finished = Finished(sums, first_sample);
+    DriftSums finished = Finished(sums, pair);
     if (finished.Kl != 0) {
         finished.t_span = span_sum / static_cast<double>(sums.contributing_loci);
     }
@@ -97,17 +92,17 @@ DriftSums PlainSums(int first_locus, int last_locus, int first_sample, int left_
 
 } // namespace
 
-DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out) {
+DriftSums ComputeF(int first_locus, int last_locus, SamplePair pair, int left_out) {
     if (last_locus - first_locus < PlainSumLoci) {
-        return PlainSums(first_locus, last_locus, first_sample, left_out);
+        return PlainSums(first_locus, last_locus, pair, left_out);
     }
     RunningSums<CompensatedSum> sums;
     for (int L = first_locus; L <= last_locus; ++L) {
         if (L != left_out) {
-            AddLocus(L, first_sample, sums);
+            AddLocus(L, pair, sums);
         }
     }
-    return Finished(sums, first_sample);
+    return Finished(sums, pair);
 }
 
 Shifts ShiftsOf(const DriftSums& sums, DivisorShift divisor) {
@@ -123,8 +118,8 @@ double CorrectedShift(double Fs, const DriftSums& sums, DivisorShift divisor) {
     return numerator / ((1.0 + f / 4.0) * (1.0 - 1.0 / (2.0 * sums.S2)));
 }
 
-RowValues EvaluateRow(int first_locus, int last_locus, int first_sample) {
-    return RowOf(ComputeF(first_locus, last_locus, first_sample));
+RowValues EvaluateRow(int first_locus, int last_locus, SamplePair pair) {
+    return RowOf(ComputeF(first_locus, last_locus, pair));
 }
 
 RowValues RowOf(const DriftSums& sums) {

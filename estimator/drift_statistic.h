@@ -7,6 +7,18 @@
 
 #include "compensated_sum.h"
 
+// Two samples by their positions in the file, from 1, the earlier first: the interval of a row.
+// The report's intervals join consecutive samples; the table may take any pair.
+struct SamplePair {
+    int earlier = 1;
+    int later = 2;
+};
+
+// The interval from `first_sample` to the next sample.
+inline SamplePair Consecutive(int first_sample) {
+    return {first_sample, first_sample + 1};
+}
+
 // No locus: ComputeF's left_out when every locus of the range is taken.
 inline constexpr int NoLocus = 0;
 
@@ -44,13 +56,9 @@ struct AlleleTerms {
     }
 };
 
-// Whether allele k of locus L is used in the interval from first_sample to the next sample;
-// when it is, `terms` holds what it adds.
-bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms);
-
-// The same for the interval between any two samples, `earlier` and `later`, not only
-// consecutive ones, as the classical F statistics take every pair.
-bool AlleleUsedBetween(int L, int k, int earlier, int later, AlleleTerms& terms);
+// Whether allele k of locus L is used between the pair's samples; when it is, `terms` holds what
+// it adds.
+bool AlleleUsed(int L, int k, SamplePair pair, AlleleTerms& terms);
 
 // The sums of DriftSums as they run over the loci of a set, in the way of summing `Sum`, with
 // the count of loci that use an allele.
@@ -63,21 +71,21 @@ template <class Sum> struct RunningSums {
     std::int64_t contributing_loci = 0;
 };
 
-// Adds the terms of the alleles that locus L uses in the interval from first_sample to the next
-// sample, in the order of the alleles.
-template <class Sum> void AddLocus(int L, int first_sample, RunningSums<Sum>& sums);
+// Adds the terms of the alleles that locus L uses between the pair's samples, in the order of
+// the alleles.
+template <class Sum> void AddLocus(int L, SamplePair pair, RunningSums<Sum>& sums);
 
 // The sums of a set from its running sums: the sums of reciprocals become harmonic means.
 // Every locus that uses an allele spans the same generations, so their mean is that span.
-template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, int first_sample);
+template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, SamplePair pair);
 
 // The sums over loci first_locus..last_locus, but for the locus left_out (NoLocus for none),
-// for the interval from first_sample to the next sample. Loci are numbered from 1.
-DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out = NoLocus);
+// between the pair's samples. Loci are numbered from 1.
+DriftSums ComputeF(int first_locus, int last_locus, SamplePair pair, int left_out = NoLocus);
 
-// The generations between sample `first_sample` and the next, in double: two generation numbers
-// far apart would overflow 32 bits.
-double Span(int first_sample);
+// The generations from the pair's earlier sample to its later, in double: two generation
+// numbers far apart would overflow 32 bits.
+double Span(SamplePair pair);
 
 // Which shift takes the first factor of the divisor of Fs': the report's rows take Fs, the
 // jackknife takes the corrected numerator Fs'' itself.
@@ -103,7 +111,7 @@ struct RowValues {
     Shifts shifts;
     double Ne = 0.0;
 };
-RowValues EvaluateRow(int first_locus, int last_locus, int first_sample);
+RowValues EvaluateRow(int first_locus, int last_locus, SamplePair pair);
 // The values of a row from the sums of its loci.
 RowValues RowOf(const DriftSums& sums);
 

@@ -3,9 +3,9 @@
 #include "data_tables.h"
 #include "leave_one_out.h"
 
-IntervalEstimate EstimateInterval(int first_sample, bool with_calibrated) {
+IntervalEstimate EstimateInterval(SamplePair pair, bool with_calibrated) {
     IntervalEstimate estimate;
-    const LeaveOneOut sets(first_sample);
+    const LeaveOneOut sets(pair);
     estimate.all_loci = RowOf(sets.AllLoci());
     estimate.estimated = estimate.all_loci.sums.Kl >= 1;
     if (!estimate.estimated) {

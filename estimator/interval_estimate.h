@@ -14,7 +14,7 @@ struct IntervalEstimate {
     CalibratedLimits calibrated; // only when asked for
 };
 
-// The estimate over all loci of the interval from `first_sample` to the next sample, with the
+// The estimate over all loci of the interval between the pair's samples, with the
 // log-scale limits when `with_calibrated` is true. The leave-one-out sets are worked out once
 // and serve both the jackknife and the limits.
-IntervalEstimate EstimateInterval(int first_sample, bool with_calibrated);
+IntervalEstimate EstimateInterval(SamplePair pair, bool with_calibrated);

@@ -9,11 +9,11 @@ namespace {
 
 // The terms of the alleles that locus L uses in the interval, in the order ComputeF adds them;
 // returns how many.
-int UsedTerms(int L, int first_sample, std::vector<AlleleTerms>& terms) {
+int UsedTerms(int L, SamplePair pair, std::vector<AlleleTerms>& terms) {
     terms.resize(static_cast<std::size_t>(std::max(K[static_cast<std::size_t>(L)], 0)));
     int used = 0;
     for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
-        used += AlleleUsed(L, k, first_sample, terms[used]) ? 1 : 0;
+        used += AlleleUsed(L, k, pair, terms[used]) ? 1 : 0;
     }
     return used;
 }
@@ -50,7 +50,7 @@ void AddToSetsBefore(std::vector<AlleleTerms>& sets, int last, const AlleleTerms
 // order. Until the pass reaches locus L, the set without L has added exactly the terms of all
 // loci before L: one running sum over the loci so far stands for all those sets. At L that sum
 // becomes the set's own, and from then on the terms of every later locus are added to it.
-std::vector<DriftSums> PlainSets(int first_sample) {
+std::vector<DriftSums> PlainSets(SamplePair pair) {
     const auto slots = static_cast<std::size_t>(std::max(n_loci, 0)) + 1;
     std::vector<AlleleTerms> sums(slots);
     AlleleTerms before{};
@@ -58,7 +58,7 @@ std::vector<DriftSums> PlainSets(int first_sample) {
     std::vector<AlleleTerms> terms;
     for (int L = 1; L <= n_loci; ++L) {
         sums[L] = before;
-        used[L] = UsedTerms(L, first_sample, terms);
+        used[L] = UsedTerms(L, pair, terms);
         AddToSetsBefore(sums, L - 1, terms.data(), used[L]);
         for (int k = 0; k < used[L]; ++k) {
             before += terms[k];
@@ -67,7 +67,7 @@ std::vector<DriftSums> PlainSets(int first_sample) {
 
     // Every locus that uses an allele adds the same span, so a set's sum of spans depends only
     // on how many of its loci use one; the sums are taken in that same order of additions.
-    const double span = Span(first_sample);
+    const double span = Span(pair);
     std::vector<double> span_sums(slots);
     int all_used = 0;
     int all_contributing = 0;
@@ -96,13 +96,13 @@ std::vector<DriftSums> PlainSets(int first_sample) {
 
 } // namespace
 
-LeaveOneOut::LeaveOneOut(int first_sample) : first_sample_(first_sample) {
+LeaveOneOut::LeaveOneOut(SamplePair pair) : pair_(pair) {
     if (n_loci <= PlainSumLoci) {
-        plain_sets_ = PlainSets(first_sample);
+        plain_sets_ = PlainSets(pair);
         return;
     }
     for (int L = 1; L <= n_loci; ++L) {
-        AddLocus(L, first_sample, all_loci_);
+        AddLocus(L, pair, all_loci_);
     }
 }
 
@@ -111,7 +111,7 @@ DriftSums LeaveOneOut::Without(int L) const {
         return plain_sets_[static_cast<std::size_t>(L)];
     }
     RunningSums<CompensatedSum> own;
-    AddLocus(L, first_sample_, own);
+    AddLocus(L, pair_, own);
     RunningSums<CompensatedSum> rest;
     rest.Kl = all_loci_.Kl - own.Kl;
     rest.contributing_loci = all_loci_.contributing_loci - own.contributing_loci;
@@ -120,12 +120,12 @@ DriftSums LeaveOneOut::Without(int L) const {
     rest.den.sum = all_loci_.den.Less(own.den);
     rest.inverse_first.sum = all_loci_.inverse_first.Less(own.inverse_first);
     rest.inverse_second.sum = all_loci_.inverse_second.Less(own.inverse_second);
-    return Finished(rest, first_sample_);
+    return Finished(rest, pair_);
 }
 
 DriftSums LeaveOneOut::AllLoci() const {
     if (n_loci <= PlainSumLoci) {
-        return ComputeF(1, n_loci, first_sample_);
+        return ComputeF(1, n_loci, pair_);
     }
-    return Finished(all_loci_, first_sample_);
+    return Finished(all_loci_, pair_);
 }

@@ -57,6 +57,7 @@ enum class Text {
     option_after_names,
     third_name,
     table_on_closed_output,
+    bad_pairs_option,
     // The warnings, each a line on the standard error stream; the run goes on.
     one_sample_warning,
     census_warning,
@@ -74,6 +75,8 @@ enum class Text {
     census_read_in_base_8,
     census_read_in_base_16,
     census_read_in_part,
+    // How many pairs of samples the table takes, when they are many.
+    many_pairs_notice,
     // The lines after a refusal of a file: where it stands and what to change.
     report_open_hint,
     report_write_hint,
@@ -119,6 +122,9 @@ inline constexpr std::array morvast_texts{
               "  --table TABLE  also write the results to TABLE as tab-separated values;\n"
               "                 with --table -, on standard output, and the screen's lines\n"
               "                 on standard error\n"
+              "  --pairs WHICH  the table's pairs of samples: consecutive (the default, as\n"
+              "                 the report's intervals), first (the first sample against\n"
+              "                 each later one) or all (every earlier against every later)\n"
               "  -h, --help     print this text\n"
               "  --version      print the version\n"},
     TextEntry{Text::version, TextKind::usage, "Morvast {VERSION}\n"},
@@ -170,7 +176,7 @@ inline constexpr std::array morvast_texts{
 
     TextEntry{Text::unknown_option, TextKind::usage_fault,
               "Morvast: unknown option {OPTION}; the options are --plan, --census, --table, "
-              "--help and --version"},
+              "--pairs, --help and --version"},
     TextEntry{Text::option_without_value, TextKind::usage_fault,
               "Morvast: {OPTION} needs a value after it"},
     TextEntry{Text::option_twice, TextKind::usage_fault,
@@ -196,6 +202,9 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::table_on_closed_output, TextKind::usage_fault,
               "Morvast: --table - writes the table on standard output, which is closed; name a "
               "file after --table"},
+
+    TextEntry{Text::bad_pairs_option, TextKind::usage_fault,
+              "Morvast: --pairs takes consecutive, first or all, not {VALUE}"},
 
     TextEntry{Text::one_sample_warning, TextKind::warning,
               "Morvast: warning: {DATA} holds fewer than two samples, so there is no interval to "
@@ -247,6 +256,9 @@ inline constexpr std::array morvast_texts{
               "a number that begins with 0x is read in base 16"},
     TextEntry{Text::census_read_in_part, TextKind::notice,
               "only the whole number at the start of an answer is read"},
+    TextEntry{Text::many_pairs_notice, TextKind::notice,
+              "Morvast: the table takes {PAIRS} pairs of samples, each as long to compute as "
+              "an interval of the report; give --pairs first or --pairs consecutive for fewer"},
 
     TextEntry{Text::report_open_hint, TextKind::hint,
               "Morvast: cannot open the report file {REPORT} for appending: {REASON}; name a "

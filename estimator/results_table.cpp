@@ -16,11 +16,15 @@ const char* const header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
                            "\tjk_Ne_lower\tjk_Ne_upper"
                            "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
                            "\tcal_Ne_lower\tcal_Ne_upper"
-                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den\n";
+                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den"
+                           "\tsample_from\tsample_to\tFc\tFk\tNe_Fc\tNe_Fk"
+                           "\tchi_df\tFc_lower\tFc_upper\tFk_lower\tFk_upper"
+                           "\tNe_Fc_lower\tNe_Fc_upper\tNe_Fk_lower\tNe_Fk_upper\n";
 
 const std::string not_available = "NA";
 constexpr int jackknife_columns = 11;
 constexpr int calibrated_columns = 6;
+constexpr int chi_square_columns = 9;
 
 using Cells = std::vector<std::string>;
 
@@ -49,13 +53,13 @@ std::string CellText(std::string name) {
 
 // The interval's columns and those of a row's own values; a row with no allele used is
 // "fixed" in the report, with no Fs, Fs' or Ne. Its t is the interval's all the same.
-Cells StatisticCells(int first_sample, const std::string& locus, const RowValues& row) {
+Cells StatisticCells(SamplePair pair, const std::string& locus, const RowValues& row) {
     const DriftSums& sums = row.sums;
     const bool fixed = sums.Kl < 1;
     auto value = [fixed](double v) { return fixed ? not_available : TableNumber(v); };
-    return {std::to_string(Generation(first_sample)),
-            std::to_string(Generation(first_sample + 1)),
-            TableNumber(Span(first_sample)),
+    return {std::to_string(Generation(pair.earlier)),
+            std::to_string(Generation(pair.later)),
+            TableNumber(Span(pair)),
             CellText(locus),
             std::to_string(sums.Kl),
             TableNumber(sums.S1),
@@ -92,6 +96,26 @@ void AddCombiningCells(Cells& cells, const DriftSums& sums) {
     cells.push_back(TableNumber(sums.den));
 }
 
+// The pair's positions and the classical statistics every row has.
+void AddClassicalCells(Cells& cells, SamplePair pair, const ClassicalRow& classical) {
+    cells.push_back(std::to_string(pair.earlier));
+    cells.push_back(std::to_string(pair.later));
+    for (const double v : {classical.f.Fc, classical.f.Fk, classical.Ne_Fc, classical.Ne_Fk}) {
+        cells.push_back(TableNumber(v));
+    }
+}
+
+// The chi-square limits of an all-loci row; with no degree of freedom they are not numbers.
+void AddChiSquareCells(Cells& cells, const ClassicalRow& classical) {
+    cells.push_back(std::to_string(classical.f.chi_df));
+    const ChiSquareLimits& c = classical.Fc_limits;
+    const ChiSquareLimits& k = classical.Fk_limits;
+    for (const double v : {c.F_lower, c.F_upper, k.F_lower, k.F_upper, c.Ne_lower, c.Ne_upper,
+                           k.Ne_lower, k.Ne_upper}) {
+        cells.push_back(TableNumber(v));
+    }
+}
+
 } // namespace
 
 std::string TableNumber(double value) {
@@ -104,9 +128,9 @@ std::string TableNumber(double value) {
     // to_chars with a precision writes as printf's "%.17g" does, at a fraction of its cost: a
     // table of many thousands of loci holds millions of numbers.
     std::array<char, 32> text;
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
-                                   std::chars_format::general, 17)
-                         .ptr;
+    const auto end =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 17)
+            .ptr;
     return std::string(text.data(), end);
 }
 
@@ -114,15 +138,19 @@ std::string TableHeaderText() {
     return header;
 }
 
-std::string LocusTableRow(int first_sample, int L, const RowValues& row) {
-    Cells cells = StatisticCells(first_sample, locusname[static_cast<std::size_t>(L)], row);
+std::string LocusTableRow(SamplePair pair, int L, const RowValues& row,
+                          const ClassicalRow& classical) {
+    Cells cells = StatisticCells(pair, locusname[static_cast<std::size_t>(L)], row);
     cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
     AddCombiningCells(cells, row.sums);
+    AddClassicalCells(cells, pair, classical);
+    cells.insert(cells.end(), chi_square_columns, not_available);
     return RowText(cells);
 }
 
-std::string AllLociTableRow(int first_sample, const IntervalEstimate& estimate) {
-    Cells cells = StatisticCells(first_sample, "all", estimate.all_loci);
+std::string AllLociTableRow(SamplePair pair, const IntervalEstimate& estimate,
+                            const ClassicalRow& classical) {
+    Cells cells = StatisticCells(pair, "all", estimate.all_loci);
     // The report gives the jackknife only for an all-loci row that is not fixed.
     if (estimate.estimated) {
         AddJackknifeCells(cells, estimate.jackknife);
@@ -131,5 +159,7 @@ std::string AllLociTableRow(int first_sample, const IntervalEstimate& estimate) 
         cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
     }
     AddCombiningCells(cells, estimate.all_loci.sums);
+    AddClassicalCells(cells, pair, classical);
+    AddChiSquareCells(cells, classical);
     return RowText(cells);
 }

@@ -8,6 +8,8 @@
 // Where a text goes: the report file or the table's draft in a run, a text in memory in a test.
 using TextOut = void (*)(std::string_view text);
 
-// Formats the report into `report` and, unless `table` is nullptr, the table into `table`. Each
-// interval's rows, sums, jackknife and limits are computed once, and both format them.
+// Formats the report into `report` and, unless `table` is nullptr, the table into `table`, of
+// the pairs of samples pairs_choice names. Each interval's rows, sums, jackknife and limits are
+// computed once, and both format them; the table's pairs that are not the report's intervals
+// follow the report.
 void WriteResults(TextOut report, TextOut table);

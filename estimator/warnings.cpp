@@ -34,12 +34,12 @@ void WarnOfData() {
     }
 }
 
-void WarnOfInterval(int first_sample, const IntervalEstimate& estimate) {
-    const std::string from = std::to_string(Generation(first_sample));
-    const std::string to = std::to_string(Generation(first_sample + 1));
-    if (Generation(first_sample + 1) < Generation(first_sample)) {
-        Warn(Text::out_of_order_warning, {{"FIRST", std::to_string(first_sample)},
-                                          {"SECOND", std::to_string(first_sample + 1)},
+void WarnOfInterval(SamplePair pair, const IntervalEstimate& estimate) {
+    const std::string from = std::to_string(Generation(pair.earlier));
+    const std::string to = std::to_string(Generation(pair.later));
+    if (Generation(pair.later) < Generation(pair.earlier)) {
+        Warn(Text::out_of_order_warning, {{"FIRST", std::to_string(pair.earlier)},
+                                          {"SECOND", std::to_string(pair.later)},
                                           {"FROM", from},
                                           {"TO", to}});
     }

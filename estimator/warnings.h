@@ -9,6 +9,6 @@
 // under plan 1 a census size N below the largest sample, which no population can have.
 void WarnOfData();
 
-// For the interval from `first_sample` to the next sample: samples out of order (a negative t),
+// For the interval between the pair's samples: samples out of order (a negative t),
 // an all-loci Fs' above 1, and fewer than two loci that use an allele (no jackknife limits).
-void WarnOfInterval(int first_sample, const IntervalEstimate& estimate);
+void WarnOfInterval(SamplePair pair, const IntervalEstimate& estimate);

@@ -18,7 +18,7 @@ struct Row {
 };
 
 Row Evaluate(int first_locus, int last_locus, int left_out = NoLocus) {
-    const DriftSums sums = ComputeF(first_locus, last_locus, 1, left_out);
+    const DriftSums sums = ComputeF(first_locus, last_locus, Consecutive(1), left_out);
     const Shifts shifts = ShiftsOf(sums, DivisorShift::Fs);
     return {sums.num,
             sums.den,

@@ -29,7 +29,7 @@ std::string WrittenBlock(const JackknifeResult& result) {
 
 TEST(Jackknife, WorkedTwoLocusCaseUnderPlan2) {
     SetInterval(worked_loci, 5, 2);
-    const JackknifeResult r = Jackknife(LeaveOneOut(1));
+    const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_EQ(r.m, 2);
     EXPECT_EQ(Digits(r.mean_Fs), "0.1002020");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0780905");
@@ -48,7 +48,7 @@ TEST(Jackknife, WorkedTwoLocusCaseUnderPlan2) {
 
 TEST(Jackknife, WorkedTwoLocusCaseUnderPlan1) {
     SetInterval(worked_loci, 5, 1, 1000);
-    const JackknifeResult r = Jackknife(LeaveOneOut(1));
+    const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0790858");
     EXPECT_EQ(Digits(r.se_Fs_corrected), "0.0577725");
     EXPECT_EQ(FixedField(ComputeNe(r.mean_Fs_corrected, r.t_span), 0, 0), "32");
@@ -60,18 +60,18 @@ TEST(Jackknife, WorkedTwoLocusCaseUnderPlan1) {
 TEST(Jackknife, LeaveOneOutDivisorUsesCorrectedNumerator) {
     // Two copies of one locus: every leave-one-out set is that locus alone.
     SetInterval({worked_loci[1], worked_loci[1]}, 5, 2);
-    JackknifeResult r = Jackknife(LeaveOneOut(1));
+    JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_EQ(Digits(r.mean_Fs), "0.0404040");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0203035");
     SetInterval({worked_loci[0], worked_loci[0]}, 5, 2);
-    r = Jackknife(LeaveOneOut(1));
+    r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_EQ(Digits(r.mean_Fs), "0.1600000");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.1358775");
 }
 
 TEST(JackknifeDegenerate, OneInformativeLocusGivesNoNumberAnywhere) {
     SetInterval({worked_loci[0], {{1.0}, {1.0}}}, 5, 2);
-    JackknifeResult r = Jackknife(LeaveOneOut(1));
+    JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_EQ(r.m, 2);
     EXPECT_TRUE(std::isnan(r.mean_Fs) && std::isnan(r.se_Fs));
     EXPECT_TRUE(std::isnan(r.mean_Fs_corrected) && std::isnan(r.se_Fs_corrected));
@@ -87,7 +87,7 @@ TEST(JackknifeDegenerate, OneInformativeLocusGivesNoNumberAnywhere) {
                                "\n       Upper (97.5%) limit:                nan          nan"
                                "              nan");
     SetInterval({{{1.0}, {1.0}}, worked_loci[0]}, 5, 2);
-    r = Jackknife(LeaveOneOut(1));
+    r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_DOUBLE_EQ(r.t_span, 0.0);
 }
 
@@ -95,7 +95,7 @@ TEST(JackknifeDegenerate, IdenticalLociGiveZeroStandardErrors) {
     const LocusData locus{{0.3, 0.2, 0.5}, {0.25, 0.35, 0.4}, 70.0, 90.0};
     for (int copies : {2, 3, 7, 10, 100}) {
         SetInterval(std::vector<LocusData>(copies, locus), 3, 1, 157);
-        const JackknifeResult r = Jackknife(LeaveOneOut(1));
+        const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
         EXPECT_EQ(Digits(r.se_Fs), "0.0000000") << copies << " loci";
         EXPECT_EQ(Digits(r.se_Fs_corrected), "0.0000000") << copies << " loci";
     }
@@ -103,7 +103,7 @@ TEST(JackknifeDegenerate, IdenticalLociGiveZeroStandardErrors) {
 
 TEST(JackknifeDegenerate, ZeroCensusSizeLeavesOnlyFsDefined) {
     SetInterval(worked_loci, 5, 1, 0);
-    const JackknifeResult r = Jackknife(LeaveOneOut(1));
+    const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
     EXPECT_EQ(Digits(r.mean_Fs), "0.1002020");
     EXPECT_EQ(Digits(r.se_Fs), "0.0597980");
     EXPECT_TRUE(std::isnan(r.mean_Fs_corrected));
@@ -133,14 +133,14 @@ TEST(Jackknife, AgreesWithPlainComputationOnRandomData) {
             locus.genes_second = 20.0 + random() % 80;
         }
         SetInterval(loci, 4, 2);
-        const JackknifeResult r = Jackknife(LeaveOneOut(1));
+        const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
 
         std::vector<double> Fs, corrected;
         for (std::size_t out = 0; out < loci.size(); ++out) {
             std::vector<LocusData> kept = loci;
             kept.erase(kept.begin() + static_cast<long>(out));
             SetInterval(kept, 4, 2);
-            const DriftSums sums = ComputeF(1, n_loci, 1);
+            const DriftSums sums = ComputeF(1, n_loci, Consecutive(1));
             const double num = sums.num, den = sums.den, S1 = sums.S1, S2 = sums.S2;
             Fs.push_back(num / den);
             const double n = 2.0 / (1.0 / S1 + 1.0 / S2);
@@ -251,7 +251,7 @@ void CheckAgainstReference(bool afresh) {
     for (int i = 0; i < 3; ++i) {
         se[i] = std::sqrt((n_loci - 1.0L) / n_loci * squares[i]);
     }
-    const LeaveOneOut sets(1);
+    const LeaveOneOut sets(Consecutive(1));
     const JackknifeResult r = Jackknife(sets);
     const RowValues row = RowOf(sets.AllLoci());
     ExpectClose(row.shifts.Fs_corrected, ValuesOf(all, false).second, 1e-9, "Fs'");

@@ -57,12 +57,12 @@ TEST(LeaveOneOut, SumsAreBitIdenticalToComputeFWithTheLocusLeftOut) {
         const bool large = trial % 10 == 0;
         FillRandomTables(random, large ? PlainSumLoci : 9, large ? 100 : 12);
         for (int first_sample = 1; first_sample < n_samples; ++first_sample) {
-            const LeaveOneOut sets(first_sample);
+            const LeaveOneOut sets(Consecutive(first_sample));
             for (int L = 1; L <= n_loci; ++L) {
-                const DriftSums plain = ComputeF(1, n_loci, first_sample, L);
+                const DriftSums plain = ComputeF(1, n_loci, Consecutive(first_sample), L);
                 const DriftSums fast = sets.Without(L);
-                const double subtracted =
-                    ComputeF(1, n_loci, first_sample).num - ComputeF(L, L, first_sample).num;
+                const double subtracted = ComputeF(1, n_loci, Consecutive(first_sample)).num -
+                                          ComputeF(L, L, Consecutive(first_sample)).num;
                 reordered_differs += Bits(subtracted) != Bits(plain.num) ? 1 : 0;
                 ASSERT_EQ(fast.Kl, plain.Kl) << "trial " << trial << ", locus " << L;
                 ASSERT_EQ(Bits(fast.num), Bits(plain.num)) << "trial " << trial << ", locus " << L;
