@@ -2,6 +2,7 @@
 // printed digits, the names it refuses, and what a failed run leaves of the files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -36,9 +37,13 @@ const std::string header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
                            "\tjk_Ne_lower\tjk_Ne_upper"
                            "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
                            "\tcal_Ne_lower\tcal_Ne_upper"
-                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den\n";
+                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den"
+                           "\tsample_from\tsample_to\tFc\tFk\tNe_Fc\tNe_Fk"
+                           "\tchi_df\tFc_lower\tFc_upper\tFk_lower\tFk_upper"
+                           "\tNe_Fc_lower\tNe_Fc_upper\tNe_Fk_lower\tNe_Fk_upper\n";
 const std::string no_limits = "\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA"
                               "\tNA\tNA\tNA\tNA\tNA\tNA";
+const std::string no_chi_square = "\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA";
 
 // A frequency file as Pelkin writes it, of `samples` samples of 50 individuals and `loci` loci,
 // the first of 999 alleles and the others of two to four, with random shifts between samples.
@@ -98,7 +103,11 @@ std::string Progress(const std::string& data, const std::string& report) {
 // Fs limits are exp(-2.5207078 -/+ 8.7435993) = 1.2824891e-05 and 504.07028. Their Fs' are
 // -0.0201891 and 3.9883922, and the lower Fs' limit below 0 leaves Ne without an upper limit.
 // The sums of Fs: locus 1 0.2^2 + 0.2^2 = 0.08 over 0.5 x 0.5 x 2 = 0.5, locus 2 0.01 + 0.01 =
-// 0.02 over 0.55 x 0.45 x 2 = 0.495, all loci 0.1 over 0.995.
+// 0.02 over 0.55 x 0.45 x 2 = 0.495, all loci 0.1 over 0.995. Fc and Fk: locus 1 (0.04/0.26) and
+// 0.04/0.5 x 2 = 0.16, locus 2 0.01/0.25 = 0.04 and 0.01/0.55 + 0.01/0.45 = 0.0404040, all loci
+// their means 0.0969231 and 0.1002020; Ne = 5 / 2(F - 1/100 - 1/100). On 2 degrees of freedom,
+// q(0.975) = 7.3777589 and q(0.025) = 0.0506356: Fc from 2 x 0.0969231 / 7.3777589 = 0.0262744
+// to 3.8282571, Ne from 0.6564683 to 398.44477; Fk from 0.0271633 to 3.9577684.
 TEST(MorvastTable, WorkedExampleUnderPlan2) {
     TempDir dir;
     WriteFile(dir / "two.txt", two_locus_data);
@@ -113,10 +122,16 @@ TEST(MorvastTable, WorkedExampleUnderPlan2) {
               header +
                   "0\t5\t5\tLoc1\t2\t50\t50\t0.15999999999999992\t0.13519813519813512"
                   "\t18.49137931034484" +
-                  no_limits + "\t2\tNA\t1\t0.07999999999999996\t0.5\n" +
+                  no_limits + "\t2\tNA\t1\t0.07999999999999996\t0.5" +
+                  "\t1\t2\t0.15384615384615377\t0.15999999999999992\t18.678160919540243"
+                  "\t17.857142857142868" +
+                  no_chi_square + "\n" +
                   "0\t5\t5\tLoc2\t2\t50\t50\t0.040404040404040387\t0.020202020202020183"
                   "\t123.75000000000011" +
-                  no_limits + "\t2\tNA\t1\t0.01999999999999999\t0.495\n" +
+                  no_limits + "\t2\tNA\t1\t0.01999999999999999\t0.495" +
+                  "\t1\t2\t0.03999999999999998\t0.04040404040404038\t125.00000000000014"
+                  "\t122.52475247524769" +
+                  no_chi_square + "\n" +
                   "0\t5\t5\tall\t4\t50\t50\t0.10050251256281401\t0.078827490592196403"
                   "\t31.714824120603044"
                   "\t0.10020202020202015\t0.078090530351836843\t32.014125000000014"
@@ -127,7 +142,11 @@ TEST(MorvastTable, WorkedExampleUnderPlan2) {
                   "\t1.2824891174436905e-05\t504.07027839207336"
                   "\t-0.020189065808025142\t3.9883922158325067"
                   "\t0.62681899490122461\tInf\t2\tNA\t2\t0.09999999999999995"
-                  "\t0.99500000000000011\n");
+                  "\t0.99500000000000011"
+                  "\t1\t2\t0.096923076923076876\t0.10020202020202015\t32.500000000000014"
+                  "\t31.17128463476072\t2\t0.026274395281468386\t3.8282570506585425"
+                  "\t0.027163267720844663\t3.9577683922793461\t0.65646829159488784"
+                  "\t398.44477242035168\t0.63487735969989201\t349.00273135473566\n");
     EXPECT_EQ(ReadFile(dir / "report.txt"),
               Preamble("two.txt", 2) + IntervalsOfTable(ReadFile(dir / "t.tsv")) + legend);
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"report.txt", "t.tsv", "two.txt"}));
@@ -206,7 +225,7 @@ TEST(MorvastTable, ReadsBackAsATable) {
     ASSERT_EQ(RunMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"}, "2\n").status, 0);
     const testing_support::TsvTable table = testing_support::ReadTsv(ReadFile(dir / "t.tsv"));
     ASSERT_EQ(table.fault, "");
-    EXPECT_EQ(table.header.size(), 32u);
+    EXPECT_EQ(table.header.size(), 47u);
     ASSERT_EQ(table.rows.size(), 6u);
     const std::vector<std::string> loci{"A_B", "C", "all", "A_B", "C", "all"};
     for (std::size_t row = 0; row < table.rows.size(); ++row) {
@@ -219,6 +238,75 @@ TEST(MorvastTable, ReadsBackAsATable) {
     EXPECT_EQ(table.Cell(2, "informative_loci"), "1");
     EXPECT_EQ(table.Cell(2, "jk_Fs_se") + table.Cell(2, "cal_Ne_upper"), "NANA");
     EXPECT_EQ(table.Cell(5, "from") + table.Cell(5, "to") + table.Cell(5, "t"), "495");
+    EXPECT_EQ(table.Cell(5, "sample_from") + table.Cell(5, "sample_to"), "23");
+    EXPECT_EQ(table.Cell(1, "Fc") + table.Cell(1, "Ne_Fk") + table.Cell(0, "chi_df"), "NANANA");
+    EXPECT_EQ(table.Cell(2, "chi_df"), "1");
+}
+
+// The rows of a pair of --pairs first or all are those of a file that holds the pair's two
+// samples alone, but for the samples' positions, and the report is that of consecutive pairs.
+// Sample 3 taken before samples 1 and 2 and a fixed locus bring their warnings, once for a pair
+// that is also an interval of the report.
+TEST(MorvastTable, PairsAreIntervalsOfTheirTwoSamples) {
+    // The lines of loci A and B, sample by sample.
+    const std::vector<std::array<std::string, 2>> samples{
+        {"0.6 0.4 100 A  0\n", "1.0 0.0 80 B  0\n"},
+        {"0.3 0.7 60 A  9\n", "1.0 0.0 80 B  9\n"},
+        {"0.5 0.5 90 A  -1\n", "0.9 0.1 70 B  -1\n"}};
+    auto data = [&samples](const std::vector<int>& which) {
+        std::string text = std::to_string(which.size()) + " 2\n2  2\n";
+        for (const std::size_t L : {0u, 1u}) {
+            for (const int j : which) {
+                text += samples[static_cast<std::size_t>(j - 1)][L];
+            }
+        }
+        return text;
+    };
+    TempDir dir;
+    WriteFile(dir / "d.txt", data({1, 2, 3}));
+    ASSERT_EQ(RunMorvast(dir, {"--plan", "2", "--table", "c.tsv", "d.txt", "c.txt"}, "").status, 0);
+    // Each pair's rows, and the positions the table gives them, from its own two-sample file.
+    auto pair_rows = [&](int earlier, int later) {
+        WriteFile(dir / "p.txt", data({earlier, later}));
+        const auto run = RunMorvast(dir, {"--plan", "2", "--table", "-", "p.txt", "p.out"}, "");
+        std::string rows;
+        std::size_t start = run.out.find('\n') + 1;
+        for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            std::vector<std::string> cells;
+            for (std::size_t cell = start, tab; cell <= end; cell = tab + 1) {
+                tab = std::min(run.out.find('\t', cell), end);
+                cells.push_back(run.out.substr(cell, tab - cell));
+            }
+            cells[32] = std::to_string(earlier);
+            cells[33] = std::to_string(later);
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                rows += cells[i] + (i + 1 < cells.size() ? "\t" : "\n");
+            }
+        }
+        return rows;
+    };
+    const std::string head = ReadFile(dir / "c.tsv").substr(0, header.size());
+    EXPECT_EQ(head, header);
+    auto out_of_order = [](const char* first, const char* from) {
+        return Say(Text::out_of_order_warning,
+                   {{"FIRST", first}, {"SECOND", "3"}, {"FROM", from}, {"TO", "-1"}}) +
+               "\n";
+    };
+    const std::string warnings =
+        Say(Text::few_loci_warning, {{"FROM", "0"}, {"TO", "9"}, {"LOCI", "1"}}) + "\n" +
+        out_of_order("2", "9") + out_of_order("1", "0");
+    const std::string first = head + pair_rows(1, 2) + pair_rows(1, 3);
+    const std::string all = first + pair_rows(2, 3);
+    for (const auto& [choice, expected] : {std::pair{"first", first}, std::pair{"all", all}}) {
+        const std::string report = std::string(choice) + ".txt";
+        const auto run = RunMorvast(
+            dir, {"--plan", "2", "--pairs", choice, "--table", "t.tsv", "d.txt", report}, "");
+        EXPECT_EQ(run.status, 0) << choice;
+        EXPECT_EQ(run.err, warnings) << choice;
+        EXPECT_EQ(ReadFile(dir / "t.tsv"), expected) << choice;
+        EXPECT_EQ(ReadFile(dir / report), ReadFile(dir / "c.txt")) << choice;
+    }
 }
 
 // A frequency file of `loci` loci of three alleles over three samples, generations 0, 3 and 7,
