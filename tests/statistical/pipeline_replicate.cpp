@@ -55,12 +55,18 @@ AllLociEstimate ReadAllLociEstimate(const std::string& report) {
 bool ReadCalibratedLimits(const std::string& table, AllLociEstimate& estimate) {
     const testing_support::TsvTable read = testing_support::ReadTsv(table);
     for (std::size_t row = 0; read.fault.empty() && row < read.rows.size(); ++row) {
-        if (read.Cell(row, "locus") == "all") {
-            return testing_support::TsvNumber(read.Cell(row, "cal_Fsp_lower"),
-                                              estimate.calibrated_lower_fs_prime) &&
-                   testing_support::TsvNumber(read.Cell(row, "cal_Fsp_upper"),
-                                              estimate.calibrated_upper_fs_prime);
+        if (read.Cell(row, "locus") != "all") {
+            continue;
         }
+        auto number = [&](const char* column, double& value) {
+            return testing_support::TsvNumber(read.Cell(row, column), value);
+        };
+        return number("cal_Fsp_lower", estimate.calibrated_lower_fs_prime) &&
+               number("cal_Fsp_upper", estimate.calibrated_upper_fs_prime) &&
+               number("Fc", estimate.fc.F) && number("Fc_lower", estimate.fc.lower) &&
+               number("Fc_upper", estimate.fc.upper) && number("Fk", estimate.fk.F) &&
+               number("Fk_lower", estimate.fk.lower) && number("Fk_upper", estimate.fk.upper) &&
+               number("S1", estimate.s1) && number("S2", estimate.s2);
     }
     return false;
 }

@@ -20,13 +20,24 @@ struct AllLociEstimate {
     // The table's log-scale limits: not a number where they are not defined.
     double calibrated_lower_fs_prime = 0;
     double calibrated_upper_fs_prime = 0;
+    // The table's classical statistics, each with its chi-square limits, and the row's sizes.
+    struct Classical {
+        double F = 0;
+        double lower = 0;
+        double upper = 0;
+    };
+    Classical fc;
+    Classical fk;
+    double s1 = 0;
+    double s2 = 0;
 };
 
 // Finds the first all-loci row of a report and the limits of its jackknife block.
 AllLociEstimate ReadAllLociEstimate(const std::string& report);
 
-// Adds the log-scale limits of the first all-loci row of a table to `estimate`; false when the
-// table holds no such row or its cells are no numbers.
+// Adds the log-scale limits, Fc and Fk with their chi-square limits, and S1 and S2 of the first
+// all-loci row of a table to `estimate`; false when the table holds no such row or its cells are
+// no numbers.
 bool ReadCalibratedLimits(const std::string& table, AllLociEstimate& estimate);
 
 // Writes the population's samples as "drift.gen" in `folder` and converts them to
