@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
 #include "number_read.h"
-#include "project_version.h"
 #include "text_input.h"
 
 namespace {
@@ -18,46 +18,34 @@ TextInput answers{stdin};
 
 void Prompt(Text prompt) {
     Print(prompt);
-    std::fflush(stdout);
+    std::fflush(console);
 }
 
 } // namespace
 
-bool AnswerInfoOption(int argc, char** argv) {
-    if (argc < 2) {
-        return false;
-    }
-    const std::string first = argv[1];
-    if (first == "--help" || first == "-h") {
-        Print(Text::usage);
-        return true;
-    }
-    if (first == "--version") {
-        Print(Text::version, {{"VERSION", ProjectVersion}});
-        return true;
-    }
-    return false;
-}
-
-void TakeFileNames(int argc, char** argv) {
-    if (argc < 2) {
+void TakeFileNames(const std::vector<std::string>& names) {
+    if (names.empty()) {
         Prompt(Text::data_file_prompt);
         ReadItem(answers, infilename);
         Prompt(Text::report_file_prompt);
         ReadItem(answers, outfilename);
         return;
     }
-    infilename = argv[1];
+    infilename = names[0];
     Print(Text::using_data, {{"DATA", infilename}});
-    if (argc == 2) {
+    if (names.size() == 1) {
         outfilename = infilename + ".OUT";
         Print(Text::writing_results, {{"REPORT", outfilename}});
     } else {
-        outfilename = argv[2];
+        outfilename = names[1];
     }
 }
 
 void AskSamplePlan() {
+    // A plan given on the command line comes with its N, and nothing is asked.
+    if (sample_plan != 0) {
+        return;
+    }
     Prompt(Text::plan_prompt);
     if (!ReadInteger(answers, sample_plan) || (sample_plan != 1 && sample_plan != 2)) {
         Error(Say(Text::invalid_entry));

@@ -1,8 +1,11 @@
 #include "frequency_reader.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "data_tables.h"
 #include "error.h"
@@ -28,41 +31,83 @@ void OpenData(const std::string& path) {
     }
 }
 
+// The entries a table may set aside before it is filled: never more than the file's bytes could
+// hold at `bytes_each` bytes an entry, so that a header that claims more than the file holds
+// costs no memory, and none for a file of unknown size, whose tables grow as they fill.
+std::size_t Plausible(std::int64_t claimed, std::int64_t bytes_each, std::int64_t file_size) {
+    if (claimed <= 0 || claimed > file_size / bytes_each) {
+        return 0;
+    }
+    return static_cast<std::size_t>(claimed);
+}
+
+// The size of the data file in bytes, or 0 when it is not a regular file.
+std::int64_t FileSize() {
+    struct stat status {};
+    if (fstat(fileno(infile), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return 0;
+    }
+    return status.st_size;
+}
+
 void ReadHeader(TextInput& in) {
     if (!ReadInteger(in, n_samples) || !ReadInteger(in, n_loci)) {
         Error(Say(Text::header_format));
-    }
-    if (n_samples > MaxSamples) {
-        Error(Say(Text::too_many_samples));
-    }
-    if (n_loci > MaxLoci) {
-        Error(Say(Text::too_many_loci));
     }
     // The converter puts the data set's title after the two numbers.
     SkipLine(in);
 }
 
-void ReadAlleleCounts(TextInput& in) {
+// A count of alleles takes at least two characters: a digit and the blank after it.
+void ReadAlleleCounts(TextInput& in, std::int64_t file_size) {
+    K.reserve(1 + Plausible(n_loci, 2, file_size));
     for (int L = 1; L <= n_loci; ++L) {
-        if (!ReadInteger(in, K[L])) {
+        std::int32_t alleles = 0;
+        if (!ReadInteger(in, alleles)) {
             Error(Say(Text::allele_count));
         }
-        if (K[L] > MaxAlleles) {
+        if (alleles > MaxAlleles) {
             Error(Say(Text::too_many_alleles));
         }
+        K.push_back(alleles);
     }
     SkipLine(in);
 }
 
+// `a` times `b`, both at least 0, or more than `most` when the product would exceed it.
+std::int64_t ProductUpTo(std::int64_t a, std::int64_t b, std::int64_t most) {
+    return a > 0 && b > most / a ? most + 1 : a * b;
+}
+
+// A frequency takes at least two characters, and a data line at least eight: a frequency, the
+// sample size, the name and the generation, each with the character after it.
+void SetAsideTables(std::int64_t file_size) {
+    std::int64_t alleles = 0;
+    for (int L = 1; L <= n_loci; ++L) {
+        alleles += std::max(K[static_cast<std::size_t>(L)], 0);
+    }
+    const std::int64_t samples = std::max(n_samples, 0);
+    const std::int64_t loci = std::max(n_loci, 0);
+    const std::size_t lines = Plausible(ProductUpTo(loci, samples, file_size), 8, file_size);
+    x.Reserve(Plausible(ProductUpTo(alleles, samples, file_size), 2, file_size),
+              Plausible(loci, 8, file_size));
+    S.Start(n_samples);
+    S.Reserve(lines);
+    locusname.reserve(1 + Plausible(loci, 8, file_size));
+    t.reserve(1 + Plausible(samples, 8, file_size));
+}
+
 void ReadFrequencies(TextInput& in, int L, int j) {
     double sum = 0.0;
-    for (int k = 0; k < K[L]; ++k) {
-        if (!ReadReal(in, x[k][j][L])) {
+    for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
+        double frequency = 0.0;
+        if (!ReadReal(in, frequency)) {
             Error(Say(Text::unreadable_allele, {{"A", std::to_string(k + 1)},
                                                 {"L", std::to_string(L)},
                                                 {"J", std::to_string(j)}}));
         }
-        sum += x[k][j][L];
+        x.Add(frequency);
+        sum += frequency;
     }
     // Written so that a sum that is not a number fails the check too.
     if (!(std::fabs(sum - 1.0) <= 0.01)) {
@@ -88,15 +133,27 @@ void ReadLocusName(TextInput& in, std::string& name) {
     }
 }
 
+// The name and the generation are read afresh on every line: the name on a locus's last line is
+// the one kept, and as every locus repeats the generation of the sample, the last locus's value.
 void ReadDataLine(TextInput& in, int L, int j) {
     ReadFrequencies(in, L, j);
-    if (!ReadReal(in, S[j][L]) || S[j][L] < 0.0) {
+    double size = 0.0;
+    if (!ReadReal(in, size) || size < 0.0) {
         Error(Say(Text::sample_size));
     }
-    ReadLocusName(in, locusname[L]);
-    // Every locus repeats the generation of the sample; the last locus's value is the one kept.
-    if (!ReadInteger(in, t[j])) {
+    S.Add(size);
+    if (j == 1) {
+        locusname.emplace_back();
+    }
+    ReadLocusName(in, locusname.back());
+    std::int32_t generation = 0;
+    if (!ReadInteger(in, generation)) {
         Error(Say(Text::generation_number));
+    }
+    if (L == 1) {
+        t.push_back(generation);
+    } else {
+        t[static_cast<std::size_t>(j)] = generation;
     }
     SkipToLineEnd(in);
 }
@@ -115,9 +172,12 @@ void GetData(const std::string& path) {
         }
     } closer;
     TextInput in(infile);
+    const std::int64_t file_size = FileSize();
     ReadHeader(in);
-    ReadAlleleCounts(in);
+    ReadAlleleCounts(in, file_size);
+    SetAsideTables(file_size);
     for (int L = 1; L <= n_loci; ++L) {
+        x.StartLocus();
         for (int j = 1; j <= n_samples; ++j) {
             ReadDataLine(in, L, j);
         }

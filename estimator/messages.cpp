@@ -4,14 +4,24 @@
 #include <stdexcept>
 #include <vector>
 
+#include "shown_text.h"
+
+std::FILE* console = stdout;
+
 std::string Say(Text id, std::initializer_list<SaidField> fields) {
-    return FillFields(morvast_texts[static_cast<std::size_t>(id)].text,
-                      std::span<const SaidField>(fields.begin(), fields.size()));
+    std::vector<std::string> values;
+    values.reserve(fields.size());
+    std::vector<SaidField> shown;
+    for (const SaidField& field : fields) {
+        values.push_back(Shown(field.value));
+        shown.push_back({field.name, values.back()});
+    }
+    return FillFields(morvast_texts[static_cast<std::size_t>(id)].text, shown);
 }
 
 void Print(Text id, std::initializer_list<SaidField> fields) {
     const std::string said = Say(id, fields);
-    std::fwrite(said.data(), 1, said.size(), stdout);
+    std::fwrite(said.data(), 1, said.size(), console);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -31,8 +32,6 @@ enum class Text {
     cannot_open_report,
     cannot_open_data,
     header_format,
-    too_many_samples,
-    too_many_loci,
     allele_count,
     too_many_alleles,
     unreadable_allele,
@@ -41,14 +40,28 @@ enum class Text {
     generation_number,
     cannot_write_report,
     table_without_name,
+    report_is_data,
     table_is_data,
     table_is_report,
+    table_kind,
     cannot_write_table,
+    // The faults of the command line, each on its own line before the usage, status 2.
+    unknown_option,
+    option_without_value,
+    option_twice,
+    bad_plan_option,
+    bad_census_option,
+    census_with_plan_two,
+    census_without_plan,
+    plan_one_without_census,
+    option_after_names,
+    third_name,
+    table_on_closed_output,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
 };
 
-enum class TextKind { usage, prompt, progress, failure };
+enum class TextKind { usage, prompt, progress, failure, usage_fault };
 
 struct TextEntry {
     Text id;
@@ -58,14 +71,21 @@ struct TextEntry {
 
 inline constexpr std::array morvast_texts{
     TextEntry{Text::usage, TextKind::usage,
-              "Usage: Morvast [--table TABLE] [DATA [REPORT]]\n"
+              "Usage: Morvast [OPTIONS] [DATA [REPORT]]\n"
               "       Morvast --help | -h\n"
               "       Morvast --version\n"
               "Estimates the effective size Ne from the frequency file DATA (as Pelkin writes\n"
               "it) and appends the report to REPORT, or to DATA.OUT when only DATA is given;\n"
-              "without arguments, asks for both. Then asks for the sample plan (1 or 2) and,\n"
-              "for plan 1, the census size N. With --table, also writes the results to TABLE\n"
-              "as tab-separated values.\n"},
+              "without file names, asks for both. Then asks for the sample plan (1 or 2) and,\n"
+              "for plan 1, the census size N, unless the options give them.\n"
+              "Options, before the file names (-- ends them):\n"
+              "  --plan 1|2     the sample plan, not asked then\n"
+              "  --census N     with --plan 1: the census size N, a plain whole number\n"
+              "  --table TABLE  also write the results to TABLE as tab-separated values;\n"
+              "                 with --table -, on standard output, and the screen's lines\n"
+              "                 on standard error\n"
+              "  -h, --help     print this text\n"
+              "  --version      print the version\n"},
     TextEntry{Text::version, TextKind::usage, "Morvast {VERSION}\n"},
 
     TextEntry{Text::data_file_prompt, TextKind::prompt, "Enter name of data file: "},
@@ -83,8 +103,6 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::cannot_open_report, TextKind::failure, " Cannon open outfile for writing "},
     TextEntry{Text::cannot_open_data, TextKind::failure, "Cannot open data file {DATA}"},
     TextEntry{Text::header_format, TextKind::failure, "Invalid infile format or numeric error"},
-    TextEntry{Text::too_many_samples, TextKind::failure, "To many samples in this data set"},
-    TextEntry{Text::too_many_loci, TextKind::failure, "To many loci in this data set"},
     TextEntry{Text::allele_count, TextKind::failure, "Error in indata file (number of alleles)"},
     TextEntry{Text::too_many_alleles, TextKind::failure,
               "Too many alleles at one or more loci (adjust MaxAlleles)"},
@@ -97,17 +115,52 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::generation_number, TextKind::failure,
               "Error in infilename (generation number)"},
     TextEntry{Text::cannot_write_report, TextKind::failure, "Cannot write the results to {REPORT}"},
-    TextEntry{Text::table_without_name, TextKind::failure,
+    TextEntry{Text::table_without_name, TextKind::usage_fault,
               "Morvast: --table needs a file name after it, before the data file's name"},
+    TextEntry{Text::report_is_data, TextKind::failure,
+              "Morvast: the report file {REPORT} is the data file {DATA}; name another report "
+              "file"},
     TextEntry{Text::table_is_data, TextKind::failure,
-              "Morvast: the table {TABLE} would replace the data file; name another file after "
-              "--table"},
+              "Morvast: the table {TABLE} would replace the data file {DATA}; name another file "
+              "after --table"},
     TextEntry{Text::table_is_report, TextKind::failure,
-              "Morvast: the table {TABLE} would replace the report file; name another file after "
-              "--table"},
+              "Morvast: the table {TABLE} would replace the report file {REPORT}; name another "
+              "file after --table"},
+    TextEntry{Text::table_kind, TextKind::failure,
+              "Morvast: the table {TABLE} is a socket or a block device; name a file, a "
+              "character device or a named pipe after --table"},
     // {REASON} is the system's description of the error.
     TextEntry{Text::cannot_write_table, TextKind::failure,
               "Morvast: cannot write the table {TABLE}: {REASON}"},
+
+    TextEntry{Text::unknown_option, TextKind::usage_fault,
+              "Morvast: unknown option {OPTION}; the options are --plan, --census, --table, "
+              "--help and --version"},
+    TextEntry{Text::option_without_value, TextKind::usage_fault,
+              "Morvast: {OPTION} needs a value after it"},
+    TextEntry{Text::option_twice, TextKind::usage_fault,
+              "Morvast: {OPTION} is given twice; give it once"},
+    TextEntry{Text::bad_plan_option, TextKind::usage_fault,
+              "Morvast: --plan takes 1 or 2, not {VALUE}"},
+    TextEntry{Text::bad_census_option, TextKind::usage_fault,
+              "Morvast: --census takes a whole number from 1 to 2147483647 in plain decimal "
+              "digits, without a sign, an exponent or a leading 0, not {VALUE}"},
+    TextEntry{Text::census_with_plan_two, TextKind::usage_fault,
+              "Morvast: --census is for plan 1 only; plan 2 does not use N, so leave --census "
+              "out"},
+    TextEntry{Text::census_without_plan, TextKind::usage_fault,
+              "Morvast: --census needs --plan 1 beside it"},
+    TextEntry{Text::plan_one_without_census, TextKind::usage_fault,
+              "Morvast: --plan 1 needs --census N, the census size of the population"},
+    TextEntry{Text::option_after_names, TextKind::usage_fault,
+              "Morvast: the option {OPTION} stands after a file name; put the options before "
+              "the file names (a file name that begins with - goes after --)"},
+    TextEntry{Text::third_name, TextKind::usage_fault,
+              "Morvast: a third file name, {NAME}; give the data file and the report file "
+              "only"},
+    TextEntry{Text::table_on_closed_output, TextKind::usage_fault,
+              "Morvast: --table - writes the table on standard output, which is closed; name a "
+              "file after --table"},
 };
 
 // The table lists every text once, in the order of Text, so that a text is found by its place.
@@ -132,8 +185,13 @@ struct SaidField {
 // throws std::logic_error naming the text and the field.
 std::string FillFields(std::string_view text, std::span<const SaidField> fields);
 
-// The text `id` with its fields filled by name.
+// The text `id` with its fields filled by name, each value shown as Shown does, since a value
+// may come from the data file or the command line.
 std::string Say(Text id, std::initializer_list<SaidField> fields = {});
 
-// Writes that text on standard output.
+// The stream of the screen's lines, the opening screen, the prompts and the progress: standard
+// output, or standard error when the table takes standard output.
+extern std::FILE* console;
+
+// Writes that text on the console.
 void Print(Text id, std::initializer_list<SaidField> fields = {});

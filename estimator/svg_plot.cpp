@@ -9,6 +9,7 @@
 #include "plot_axes.h"
 #include "plot_text.h"
 #include "results_table.h"
+#include "shown_text.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ Layout LayOut(const FigureData& figure, const std::vector<std::vector<std::size_
 }
 
 std::string TitleText(const FigureData& figure) {
-    std::string title = "Ne and Fs' per interval: " + XmlText(ShownName(figure.data_name)) +
+    std::string title = "Ne and Fs' per interval: " + XmlText(Shown(figure.data_name)) +
                         ", sample plan " + std::to_string(figure.sample_plan);
     if (figure.sample_plan == 1) {
         title += ", N = " + std::to_string(figure.census_size);

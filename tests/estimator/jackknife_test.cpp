@@ -3,13 +3,18 @@
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
+#include <vector>
 
+#include "calibrated_limits.h"
 #include "data_tables.h"
 #include "drift_statistic.h"
 #include "fixed_field.h"
+#include "leave_one_out.h"
 #include "report.h"
 #include "statistic_tables.h"
+#include "t_quantile.h"
 
 namespace {
 
@@ -24,7 +29,7 @@ std::string WrittenBlock(const JackknifeResult& result) {
 
 TEST(Jackknife, WorkedTwoLocusCaseUnderPlan2) {
     SetInterval(worked_loci, 5, 2);
-    const JackknifeResult r = Jackknife(1);
+    const JackknifeResult r = Jackknife(LeaveOneOut(1));
     EXPECT_EQ(r.m, 2);
     EXPECT_EQ(Digits(r.mean_Fs), "0.1002020");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0780905");
@@ -43,7 +48,7 @@ TEST(Jackknife, WorkedTwoLocusCaseUnderPlan2) {
 
 TEST(Jackknife, WorkedTwoLocusCaseUnderPlan1) {
     SetInterval(worked_loci, 5, 1, 1000);
-    const JackknifeResult r = Jackknife(1);
+    const JackknifeResult r = Jackknife(LeaveOneOut(1));
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0790858");
     EXPECT_EQ(Digits(r.se_Fs_corrected), "0.0577725");
     EXPECT_EQ(FixedField(ComputeNe(r.mean_Fs_corrected, r.t_span), 0, 0), "32");
@@ -55,18 +60,18 @@ TEST(Jackknife, WorkedTwoLocusCaseUnderPlan1) {
 TEST(Jackknife, LeaveOneOutDivisorUsesCorrectedNumerator) {
     // Two copies of one locus: every leave-one-out set is that locus alone.
     SetInterval({worked_loci[1], worked_loci[1]}, 5, 2);
-    JackknifeResult r = Jackknife(1);
+    JackknifeResult r = Jackknife(LeaveOneOut(1));
     EXPECT_EQ(Digits(r.mean_Fs), "0.0404040");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0203035");
     SetInterval({worked_loci[0], worked_loci[0]}, 5, 2);
-    r = Jackknife(1);
+    r = Jackknife(LeaveOneOut(1));
     EXPECT_EQ(Digits(r.mean_Fs), "0.1600000");
     EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.1358775");
 }
 
 TEST(JackknifeDegenerate, OneInformativeLocusGivesNoNumberAnywhere) {
     SetInterval({worked_loci[0], {{1.0}, {1.0}}}, 5, 2);
-    JackknifeResult r = Jackknife(1);
+    JackknifeResult r = Jackknife(LeaveOneOut(1));
     EXPECT_EQ(r.m, 2);
     EXPECT_TRUE(std::isnan(r.mean_Fs) && std::isnan(r.se_Fs));
     EXPECT_TRUE(std::isnan(r.mean_Fs_corrected) && std::isnan(r.se_Fs_corrected));
@@ -82,7 +87,7 @@ TEST(JackknifeDegenerate, OneInformativeLocusGivesNoNumberAnywhere) {
                                "\n       Upper (97.5%) limit:                nan          nan"
                                "              nan");
     SetInterval({{{1.0}, {1.0}}, worked_loci[0]}, 5, 2);
-    r = Jackknife(1);
+    r = Jackknife(LeaveOneOut(1));
     EXPECT_DOUBLE_EQ(r.t_span, 0.0);
 }
 
@@ -90,7 +95,7 @@ TEST(JackknifeDegenerate, IdenticalLociGiveZeroStandardErrors) {
     const LocusData locus{{0.3, 0.2, 0.5}, {0.25, 0.35, 0.4}, 70.0, 90.0};
     for (int copies : {2, 3, 7, 10, 100}) {
         SetInterval(std::vector<LocusData>(copies, locus), 3, 1, 157);
-        const JackknifeResult r = Jackknife(1);
+        const JackknifeResult r = Jackknife(LeaveOneOut(1));
         EXPECT_EQ(Digits(r.se_Fs), "0.0000000") << copies << " loci";
         EXPECT_EQ(Digits(r.se_Fs_corrected), "0.0000000") << copies << " loci";
     }
@@ -98,7 +103,7 @@ TEST(JackknifeDegenerate, IdenticalLociGiveZeroStandardErrors) {
 
 TEST(JackknifeDegenerate, ZeroCensusSizeLeavesOnlyFsDefined) {
     SetInterval(worked_loci, 5, 1, 0);
-    const JackknifeResult r = Jackknife(1);
+    const JackknifeResult r = Jackknife(LeaveOneOut(1));
     EXPECT_EQ(Digits(r.mean_Fs), "0.1002020");
     EXPECT_EQ(Digits(r.se_Fs), "0.0597980");
     EXPECT_TRUE(std::isnan(r.mean_Fs_corrected));
@@ -128,7 +133,7 @@ TEST(Jackknife, AgreesWithPlainComputationOnRandomData) {
             locus.genes_second = 20.0 + random() % 80;
         }
         SetInterval(loci, 4, 2);
-        const JackknifeResult r = Jackknife(1);
+        const JackknifeResult r = Jackknife(LeaveOneOut(1));
 
         std::vector<double> Fs, corrected;
         for (std::size_t out = 0; out < loci.size(); ++out) {
@@ -160,3 +165,171 @@ TEST(Jackknife, AgreesWithPlainComputationOnRandomData) {
 }
 
 } // namespace
+
+// Above PlainSumLoci loci, against a reference summed in long double: each set without a locus
+// summed afresh over the other loci (or, over a million loci, as the sum of all less the
+// locus's own terms), and the means and spreads taken from those sets' values.
+namespace above_plain {
+
+struct Terms {
+    long double num = 0, den = 0, inverse_first = 0, inverse_second = 0, used = 0;
+    void Add(const Terms& more, long double sign = 1) {
+        num += sign * more.num;
+        den += sign * more.den;
+        inverse_first += sign * more.inverse_first;
+        inverse_second += sign * more.inverse_second;
+        used += sign * more.used;
+    }
+};
+
+Terms TermsOf(const LocusData& locus) {
+    Terms terms;
+    const long double a = locus.genes_first / 2.0L, b = locus.genes_second / 2.0L;
+    for (std::size_t k = 0; k < locus.first.size(); ++k) {
+        const long double p = locus.first[k], q = locus.second[k], z = (p + q) / 2;
+        if (2 / (1 / a + 1 / b) >= 1 && z > 0 && z < 1) {
+            terms.Add({(p - q) * (p - q), z * (1 - z), 1 / a, 1 / b, 1});
+        }
+    }
+    return terms;
+}
+
+struct Values {
+    long double Fs, corrected;
+};
+
+// Fs and Fs' of a set under plan 2, the divisor taking `divisor_shift` (Fs or Fs'').
+Values ValuesOf(const Terms& set, bool divisor_takes_numerator) {
+    const long double Fs = set.num / set.den;
+    const long double S1 = set.used / set.inverse_first, S2 = set.used / set.inverse_second;
+    const long double n = 2 / (1 / S1 + 1 / S2);
+    const long double numerator = (1 - 1 / (4 * n)) * Fs - 1 / n;
+    const long double f = divisor_takes_numerator ? numerator : Fs;
+    return {Fs, numerator / ((1 + f / 4) * (1 - 1 / (2 * S2)))};
+}
+
+long double Mean(const std::vector<long double>& v) {
+    long double sum = 0;
+    for (const long double value : v) {
+        sum += value;
+    }
+    return sum / v.size();
+}
+
+long double Se(const std::vector<long double>& v) {
+    const long double mean = Mean(v);
+    long double squares = 0;
+    for (const long double value : v) {
+        squares += (value - mean) * (value - mean);
+    }
+    return std::sqrt((v.size() - 1.0L) / v.size() * squares);
+}
+
+void ExpectClose(double value, long double reference, double tolerance, const char* what) {
+    EXPECT_LE(std::fabs(value - reference), tolerance * std::fabs(reference))
+        << what << ": " << value << " against " << static_cast<double>(reference);
+}
+
+void CheckAgainstReference(const std::vector<LocusData>& loci, bool afresh) {
+    std::vector<Terms> own;
+    Terms all;
+    for (const LocusData& locus : loci) {
+        own.push_back(TermsOf(locus));
+        all.Add(own.back());
+    }
+    std::vector<long double> Fs, corrected, logs;
+    for (std::size_t i = 0; i < loci.size(); ++i) {
+        Terms set = all;
+        set.Add(own[i], -1);
+        if (afresh) {
+            set = {};
+            for (std::size_t other = 0; other < loci.size(); ++other) {
+                set.Add(other == i ? Terms{} : own[other]);
+            }
+        }
+        const Values values = ValuesOf(set, true);
+        Fs.push_back(values.Fs);
+        corrected.push_back(values.corrected);
+        logs.push_back(std::log(values.Fs));
+    }
+    SetInterval(loci, 5, 2);
+    const LeaveOneOut sets(1);
+    const JackknifeResult r = Jackknife(sets);
+    const RowValues row = RowOf(sets.AllLoci());
+    ExpectClose(row.shifts.Fs_corrected, ValuesOf(all, false).corrected, 1e-9, "Fs'");
+    ExpectClose(r.mean_Fs, Mean(Fs), 1e-9, "mean Fs");
+    ExpectClose(r.mean_Fs_corrected, Mean(corrected), 1e-9, "mean Fs'");
+    ExpectClose(r.se_Fs, Se(Fs), 1e-6, "SE of Fs");
+    ExpectClose(r.se_Fs_corrected, Se(corrected), 1e-6, "SE of Fs'");
+
+    const CalibratedLimits c = CalibratedLimitsOf(row.sums, sets);
+    const long double half = TQuantile(0.975, static_cast<int>(loci.size()) - 1) * Se(logs);
+    const long double lower = std::exp(Mean(logs) - half), upper = std::exp(Mean(logs) + half);
+    ExpectClose(c.lower_Fs, lower, 1e-6, "lower Fs limit");
+    ExpectClose(c.upper_Fs, upper, 1e-6, "upper Fs limit");
+    Terms scaled = all;
+    scaled.num = lower * all.den;
+    const long double lower_corrected = ValuesOf(scaled, false).corrected;
+    scaled.num = upper * all.den;
+    const long double upper_corrected = ValuesOf(scaled, false).corrected;
+    ExpectClose(c.lower_corrected, lower_corrected, 1e-6, "lower Fs' limit");
+    ExpectClose(c.upper_corrected, upper_corrected, 1e-6, "upper Fs' limit");
+    // An Fs' limit at or below 0 leaves Ne without a bound.
+    const auto Ne_limit = [](long double Fs_limit) {
+        return Fs_limit > 0 ? 5 / (2 * Fs_limit) : std::numeric_limits<long double>::infinity();
+    };
+    if (std::isinf(Ne_limit(upper_corrected))) {
+        EXPECT_TRUE(std::isinf(c.lower_Ne));
+    } else {
+        ExpectClose(c.lower_Ne, Ne_limit(upper_corrected), 1e-6, "lower Ne limit");
+    }
+    if (std::isinf(Ne_limit(lower_corrected))) {
+        EXPECT_TRUE(std::isinf(c.upper_Ne));
+    } else {
+        ExpectClose(c.upper_Ne, Ne_limit(lower_corrected), 1e-6, "upper Ne limit");
+    }
+}
+
+// Two alleles shifted by about `shift` from `p`, in samples of `genes` genes.
+LocusData Biallelic(double p, double shift, double genes) {
+    return {{p, 1 - p}, {p - shift, 1 - p + shift}, genes, genes};
+}
+
+TEST(JackknifeAbovePlainSums, AgreesWithExactlySummedReference) {
+    std::mt19937 random(2007);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    // Loci of two to six alleles and one of 999.
+    std::vector<LocusData> mixed;
+    for (int L = 0; L < 1000; ++L) {
+        const int alleles = L == 500 ? 999 : 2 + static_cast<int>(random() % 5);
+        LocusData locus{{}, {}, 20.0 + random() % 200, 20.0 + random() % 200};
+        for (auto* sample : {&locus.first, &locus.second}) {
+            double total = 0;
+            for (int k = 0; k < alleles; ++k) {
+                sample->push_back(0.05 + unit(random));
+                total += sample->back();
+            }
+            for (double& p : *sample) {
+                p /= total;
+            }
+        }
+        mixed.push_back(locus);
+    }
+    CheckAgainstReference(mixed, true);
+
+    // A first locus of one individual a sample, shifted far, holds all but a millionth of every
+    // sum; the others are all but fixed in samples of a million individuals.
+    std::vector<LocusData> dominant{Biallelic(0.9, 0.8, 2)};
+    for (int L = 1; L < 300; ++L) {
+        dominant.push_back(Biallelic(1 - 1e-9 * (1 + unit(random)), 1e-10 * unit(random), 2e6));
+    }
+    CheckAgainstReference(dominant, true);
+
+    std::vector<LocusData> million;
+    for (int L = 0; L < 1000000; ++L) {
+        million.push_back(Biallelic(0.2 + 0.6 * unit(random), 0.2 * unit(random) - 0.1, 100));
+    }
+    CheckAgainstReference(million, false);
+}
+
+} // namespace above_plain

@@ -17,7 +17,7 @@ std::string ProgressAfterPlan(const std::string& data, const std::string& report
 TEST(MorvastReport, WorkedExampleUnderPlan2WithBothFileNamesGiven) {
     TempDir dir;
     WriteFile(dir / "two.txt", two_locus_data);
-    const auto run = RunMorvast(dir, {"two.txt", "report.txt", "ignored"}, "2\n");
+    const auto run = RunMorvast(dir, {"two.txt", "report.txt"}, "2\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\nEnter sample plan (1 or 2): " +

@@ -14,7 +14,7 @@
 #include "figure_of_run.h"
 #include "frequency_reader.h"
 #include "program_run.h"
-#include "results_table.h"
+#include "results_writer.h"
 #include "tsv_table.h"
 
 namespace {
@@ -266,10 +266,15 @@ TEST(SvgPlot, MarksHoldTheTablesNumbersWhereTheAxesPutThem) {
         infilename = "data.txt";
         sample_plan = c.plan;
         census_size = c.N;
-        const std::string svg = SvgOf(FigureOfRun());
+        static std::string table;
+        table.clear();
+        FigureData figure = FigureOfRun();
+        WriteResults([](std::string_view) {}, [](std::string_view text) { table += text; },
+                     &figure);
+        const std::string svg = SvgOf(figure);
         const auto elements = ElementsOf(svg);
         ExpectSelfContained(elements);
-        ExpectMarksOfTable(elements, TableText());
+        ExpectMarksOfTable(elements, table);
         EXPECT_EQ(ToolFaults(svg), tools_content);
     }
 }
