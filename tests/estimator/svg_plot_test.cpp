@@ -10,17 +10,35 @@
 #include <random>
 #include <sstream>
 
-#include "data_tables.h"
-#include "figure_of_run.h"
-#include "frequency_reader.h"
-#include "program_run.h"
-#include "results_writer.h"
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <set>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "messages.h"
+#include "morvast_run.h"
 #include "tsv_table.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+using testing_support::ReadFile;
 using testing_support::ReadTsv;
 using testing_support::TempDir;
+using testing_support::WriteFile;
+
+std::set<std::string> FilesIn(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
 using testing_support::TsvNumber;
 
 // An element of the figure: its name, its attributes and the text right after its start tag.
@@ -235,48 +253,108 @@ std::string RandomData(int samples, int loci, unsigned seed) {
 struct RunCase {
     const char* what;
     std::string data;
-    int plan;
-    int N;
+    std::string answers; // the plan, and N for plan 1
 };
 
 // Data sets whose marks take every form: an arrow to infinity and a negative jackknife limit,
-// limits that are not defined, a fixed interval, samples out of order (a negative Ne), an
-// infinite Fs' (N = 0, Ne at the axis's foot), and many intervals of many loci.
+// limits that are not defined, a fixed interval, samples out of order (a negative Ne), and
+// many intervals of many loci.
 const std::string worked = "2 2 Worked\n2 2\n0.6 0.4 100 Loc1 0\n0.4 0.6 100 Loc1 5\n"
                            "0.6 0.4 100 Loc2 0\n0.5 0.5 100 Loc2 5\n";
 const std::vector<RunCase> run_cases{
-    {"worked, plan 2", worked, 2, 0},
-    {"worked, plan 1", worked, 1, 1000},
-    {"worked, plan 1 with N = 0", worked, 1, 0},
-    {"one locus", "2 1 One\n2\n0.6 0.4 100 A 0\n0.4 0.6 100 A 5\n", 2, 0},
+    {"worked, plan 2", worked, "2\n"},
+    {"worked, plan 1", worked, "1\n1000\n"},
+    {"one locus", "2 1 One\n2\n0.6 0.4 100 A 0\n0.4 0.6 100 A 5\n", "2\n"},
     {"fixed, then out of order",
      "3 2 Odd\n2 2\n1 0 50 A 10\n1 0 50 A 20\n0.7 0.3 50 A 4\n"
      "1 0 50 B 10\n1 0 50 B 20\n0.2 0.8 50 B 4\n",
-     2, 0},
-    {"ten samples of 100 loci", RandomData(10, 100, 7), 1, 500},
+     "2\n"},
+    {"ten samples of 100 loci", RandomData(10, 100, 7), "1\n500\n"},
 };
 
+// Whole runs with --table and --plot: the figure's marks against the table of the same run,
+// and no draft left beside them.
 TEST(SvgPlot, MarksHoldTheTablesNumbersWhereTheAxesPutThem) {
     for (const RunCase& c : run_cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
-        testing_support::WriteFile(dir / "data.txt", c.data);
-        ClearDataTables();
-        GetData((dir / "data.txt").string());
-        infilename = "data.txt";
-        sample_plan = c.plan;
-        census_size = c.N;
-        static std::string table;
-        table.clear();
-        FigureData figure = FigureOfRun();
-        WriteResults([](std::string_view) {}, [](std::string_view text) { table += text; },
-                     &figure);
-        const std::string svg = SvgOf(figure);
+        WriteFile(dir / "data.txt", c.data);
+        const auto run = RunMorvast(
+            dir, {"--table", "t.tsv", "--plot", "f.svg", "data.txt", "r.txt"}, c.answers);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"data.txt", "f.svg", "r.txt", "t.tsv"}));
+        const std::string svg = ReadFile(dir / "f.svg");
         const auto elements = ElementsOf(svg);
         ExpectSelfContained(elements);
-        ExpectMarksOfTable(elements, table);
+        ExpectMarksOfTable(elements, ReadFile(dir / "t.tsv"));
         EXPECT_EQ(ToolFaults(svg), tools_content);
     }
+}
+
+// An earlier figure is replaced only by a run that succeeds; a device takes the figure after
+// the report, a folder is refused before the report is appended.
+TEST(SvgPlotFile, WrittenWholeAsTheTableIs) {
+    TempDir dir;
+    WriteFile(dir / "two.txt", worked);
+    WriteFile(dir / "f.svg", "earlier figure\n");
+    fs::create_directory(dir / "folder");
+    EXPECT_EQ(RunMorvast(dir, {"--plot", "f.svg", "two.txt", "r.txt"}, "3\n").status, 1);
+    WriteFile(dir / "bad.txt", "no numbers\n");
+    EXPECT_EQ(RunMorvast(dir, {"--plot", "f.svg", "bad.txt", "r.txt"}, "2\n").status, 1);
+    EXPECT_EQ(ReadFile(dir / "f.svg"), "earlier figure\n");
+    const auto folder = RunMorvast(dir, {"--plot", "folder", "two.txt", "r.txt"}, "2\n");
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err, Say(Text::cannot_write_plot,
+                              {{"PLOT", "folder"}, {"REASON", std::strerror(EISDIR)}}) +
+                              "\n");
+    EXPECT_FALSE(fs::exists(dir / "r.txt"));
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bad.txt", "f.svg", "folder", "two.txt"}));
+    EXPECT_EQ(RunMorvast(dir, {"--plot", "/dev/null", "two.txt", "r.txt"}, "2\n").status, 0);
+    EXPECT_EQ(RunMorvast(dir, {"--plot", "f.svg", "two.txt", "r.txt"}, "2\n").status, 0);
+    EXPECT_EQ(ElementsOf(ReadFile(dir / "f.svg"))[0].name, "svg");
+}
+
+// SIGTERM at a random moment of runs over 4,000 loci: the run ends by it, no draft is left,
+// and the figure is there whole or not at all.
+TEST(SvgPlotFile, StopSignalLeavesNoDraft) {
+    TempDir dir;
+    WriteFile(dir / "d.txt", RandomData(3, 4000, 5));
+    std::string program = MORVAST_EXE;
+    std::vector<std::string> args{"Morvast", "--plan", "2", "--plot", "f.svg", "d.txt", "r.txt"};
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    std::mt19937 random(15);
+    int stopped = 0;
+    for (int run = 0; run < 60; ++run) {
+        fs::remove(dir / "f.svg");
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const int null = open("/dev/null", O_RDWR);
+            if (null < 0 || dup2(null, 1) < 0 || chdir(dir.path().c_str()) != 0) {
+                _exit(127);
+            }
+            execv(program.c_str(), argv.data());
+            _exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        stopped += WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM;
+        EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+        const auto files = FilesIn(dir);
+        EXPECT_TRUE(files == std::set<std::string>({"d.txt", "r.txt"}) ||
+                    files == std::set<std::string>({"d.txt", "r.txt", "f.svg"}) ||
+                    files == std::set<std::string>({"d.txt"}));
+        if (files.count("f.svg") != 0) {
+            const std::string svg = ReadFile(dir / "f.svg");
+            EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+        }
+    }
+    EXPECT_GT(stopped, 0);
 }
 
 // A figure of `intervals` intervals of `loci` loci each, Fs' drawn at random, one locus in
