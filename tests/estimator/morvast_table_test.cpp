@@ -276,16 +276,17 @@ TEST(MorvastTable, SumsOfRunsOverChunksOfLociCombine) {
     }
 }
 
-// Any two of the data file, the report file and the table that are one file are refused before
-// the plan is asked, naming both: by the name, by another path to the file, by a link to it (a
-// link to no file by its target's name, since writing the link makes that file), by another name
-// of the same file, or by a name the report gets from the data file. No file is created or
-// changed.
+// Any two of the data file, the report file, the table and the figure that are one file are
+// refused before the plan is asked, naming both: by the name, by another path to the file, by a
+// link to it (a link to no file by its target's name, since writing the link makes that file),
+// by another name of the same file, or by a name the report gets from the data file. No file is
+// created or changed.
 TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
     struct Case {
         std::string table;
         std::vector<std::string> names;
         std::string message;
+        std::string plot = "";
     };
     const std::vector<Case> cases{
         {"two.txt",
@@ -318,6 +319,18 @@ TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
         {"",
          {"two.txt", "sub/../link.txt"},
          Say(Text::report_is_data, {{"REPORT", "sub/../link.txt"}, {"DATA", "two.txt"}})},
+        {"",
+         {"two.txt", "r.txt"},
+         Say(Text::plot_is_data, {{"PLOT", "link.txt"}, {"DATA", "two.txt"}}),
+         "link.txt"},
+        {"",
+         {"two.txt", "old.txt"},
+         Say(Text::plot_is_report, {{"PLOT", "hard.txt"}, {"REPORT", "old.txt"}}),
+         "hard.txt"},
+        {"t.tsv",
+         {"two.txt", "r.txt"},
+         Say(Text::plot_is_table, {{"PLOT", "./t.tsv"}, {"TABLE", "t.tsv"}}),
+         "./t.tsv"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -331,6 +344,9 @@ TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
         std::vector<std::string> args;
         if (!c.table.empty()) {
             args = {"--table", c.table};
+        }
+        if (!c.plot.empty()) {
+            args.insert(args.end(), {"--plot", c.plot});
         }
         args.insert(args.end(), c.names.begin(), c.names.end());
         const auto run = RunMorvast(dir, args, "2\n");
