@@ -23,6 +23,7 @@
 #include "same_file.h"
 #include "stop_signals.h"
 #include "table_file.h"
+#include "warnings.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ int EstimationRun(int argc, char** argv) {
     Print(Text::reading, {{"DATA", infilename}});
     GetData(infilename);
     Print(Text::processing, {{"DATA", infilename}});
+    WarnOfData();
 
     // Whatever can refuse the table is found before the report is started. A drafted table
     // takes the place of an earlier one only once the report is in its file; a device or a

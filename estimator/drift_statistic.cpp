@@ -4,19 +4,32 @@
 
 #include "data_tables.h"
 
-bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms) {
-    const double* first = x.Row(first_sample, L);
-    const double p = first[k];
-    const double q = first[K[static_cast<std::size_t>(L)] + k];
+namespace {
+
+// The rule of use for an allele of frequencies p and q in two samples of the given sizes in genes.
+bool UsedTerms(double p, double q, double genes_first, double genes_second, AlleleTerms& terms) {
     const double z = (p + q) / 2.0;
-    const double a = S(first_sample, L) * 0.5;
-    const double b = S(first_sample + 1, L) * 0.5;
+    const double a = genes_first * 0.5;
+    const double b = genes_second * 0.5;
     const double h = 2.0 / (1.0 / a + 1.0 / b);
     if (h >= MinSize && z > 0.0 && z < 1.0) {
         terms = {(p - q) * (p - q), z * (1.0 - z), 1.0 / a, 1.0 / b};
         return true;
     }
     return false;
+}
+
+} // namespace
+
+bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms) {
+    // The next sample's frequencies follow the first's.
+    const double* first = x.Row(first_sample, L);
+    return UsedTerms(first[k], first[K[static_cast<std::size_t>(L)] + k], S(first_sample, L),
+                     S(first_sample + 1, L), terms);
+}
+
+bool AlleleUsedBetween(int L, int k, int earlier, int later, AlleleTerms& terms) {
+    return UsedTerms(x(k, earlier, L), x(k, later, L), S(earlier, L), S(later, L), terms);
 }
 
 double Span(int first_sample) {

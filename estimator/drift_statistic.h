@@ -48,6 +48,10 @@ struct AlleleTerms {
 // when it is, `terms` holds what it adds.
 bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms);
 
+// The same for the interval between any two samples, `earlier` and `later`, not only
+// consecutive ones, as the classical F statistics take every pair.
+bool AlleleUsedBetween(int L, int k, int earlier, int later, AlleleTerms& terms);
+
 // The sums of DriftSums as they run over the loci of a set, in the way of summing `Sum`, with
 // the count of loci that use an allele.
 template <class Sum> struct RunningSums {

@@ -24,6 +24,12 @@ void Print(Text id, std::initializer_list<SaidField> fields) {
     std::fwrite(said.data(), 1, said.size(), console);
 }
 
+void Warn(Text id, std::initializer_list<SaidField> fields) {
+    const std::string said = Say(id, fields) + "\n";
+    std::fflush(console);
+    std::fwrite(said.data(), 1, said.size(), stderr);
+}
+
 namespace {
 
 bool IsNameCharacter(char c) {

@@ -64,11 +64,28 @@ enum class Text {
     table_on_closed_output,
     plot_without_name,
     plot_on_output,
+    // The warnings, each a line on the standard error stream; the run goes on.
+    one_sample_warning,
+    census_warning,
+    out_of_order_warning,
+    fs_above_one_warning,
+    few_loci_warning,
+    // The lines after a refusal that say what was read and what to change.
+    plan_hint,
+    plan_after_names_hint,
+    plan_at_end,
+    census_hint,
+    census_at_end,
+    // How an answer for N was read, when it says another number to the eye.
+    census_read_notice,
+    census_read_in_base_8,
+    census_read_in_base_16,
+    census_read_in_part,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
 };
 
-enum class TextKind { usage, prompt, progress, failure, usage_fault };
+enum class TextKind { usage, prompt, progress, failure, usage_fault, warning, hint, notice };
 
 struct TextEntry {
     Text id;
@@ -189,6 +206,57 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::plot_on_output, TextKind::usage_fault,
               "Morvast: --plot takes a file name, not -: the figure is not written on standard "
               "output; name a file after --plot"},
+
+    TextEntry{Text::one_sample_warning, TextKind::warning,
+              "Morvast: warning: {DATA} holds fewer than two samples, so there is no interval to "
+              "estimate and the report has none; Ne needs samples of two generations or more"},
+    TextEntry{Text::census_warning, TextKind::warning,
+              "Morvast: warning: N = {N} is smaller than the largest sample, {SIZE} "
+              "individuals; N is the census size of the whole population, not of a sample, and "
+              "a wrong N shifts Fs' by about 1/N"},
+    TextEntry{Text::out_of_order_warning, TextKind::warning,
+              "Morvast: warning: sample {SECOND} (generation {TO}) follows sample {FIRST} "
+              "(generation {FROM}) but was taken before it, so t over that interval is negative "
+              "and so is its Ne; list the samples in the order in which they were taken"},
+    TextEntry{Text::fs_above_one_warning, TextKind::warning,
+              "Morvast: warning: over the interval from {FROM} to {TO} the all-loci Fs' is "
+              "{FSP}, above 1, which would make Ne smaller than half the generations between "
+              "the samples; check that the samples are of one population and that each allele "
+              "stands in the same place on every line of its locus"},
+    TextEntry{Text::few_loci_warning, TextKind::warning,
+              "Morvast: warning: over the interval from {FROM} to {TO} {LOCI} of the loci use an "
+              "allele, fewer than two, so the jackknife over loci gives no standard errors or "
+              "limits"},
+
+    TextEntry{Text::plan_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the sample plan prompt is not 1 or 2; answer 1 "
+              "or 2 (the manual page says which plan fits your sampling), or give --plan 1 or "
+              "--plan 2"},
+    TextEntry{Text::plan_after_names_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the sample plan prompt is not 1 or 2; a file "
+              "name typed at a prompt ends at its first blank, and the words after it answer "
+              "the next prompts: give such a name on the command line, or answer 1 or 2"},
+    TextEntry{Text::plan_at_end, TextKind::hint,
+              "Morvast: the input ended before the sample plan prompt was answered; answer 1 or "
+              "2, or give --plan 1 or --plan 2"},
+    TextEntry{Text::census_hint, TextKind::hint,
+              "Morvast: the answer {ANSWER} to the census size prompt is not a whole number "
+              "from 1 to 2147483647; answer the number of adults in the population in plain "
+              "decimal digits, or give --plan 1 --census N"},
+    TextEntry{Text::census_at_end, TextKind::hint,
+              "Morvast: the input ended before the census size prompt was answered; answer N, "
+              "or give --plan 1 --census N"},
+
+    TextEntry{Text::census_read_notice, TextKind::notice,
+              "Morvast: the census size N was read as {N} from the answer {ANSWER}, because "
+              "{WHY}; to give another N, answer it in plain decimal digits alone, or give "
+              "--plan 1 --census N"},
+    TextEntry{Text::census_read_in_base_8, TextKind::notice,
+              "a number that begins with 0 is read in base 8"},
+    TextEntry{Text::census_read_in_base_16, TextKind::notice,
+              "a number that begins with 0x is read in base 16"},
+    TextEntry{Text::census_read_in_part, TextKind::notice,
+              "only the whole number at the start of an answer is read"},
 };
 
 // The table lists every text once, in the order of Text, so that a text is found by its place.
@@ -223,3 +291,7 @@ extern std::FILE* console;
 
 // Writes that text on the console.
 void Print(Text id, std::initializer_list<SaidField> fields = {});
+
+// Writes that text and a line end on the standard error stream: a warning, or a line that says
+// how an answer was read.
+void Warn(Text id, std::initializer_list<SaidField> fields = {});

@@ -1,6 +1,7 @@
 #include "results_table.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -26,9 +27,13 @@ using Cells = std::vector<std::string>;
 std::string RowText(const Cells& cells) {
     std::string text;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        text += (i == 0 ? "" : "\t") + cells[i];
+        if (i > 0) {
+            text += '\t';
+        }
+        text += cells[i];
     }
-    return text + "\n";
+    text += '\n';
+    return text;
 }
 
 // A tab or a carriage return would end the cell or the row in R and in spreadsheets, and a
@@ -96,9 +101,13 @@ std::string TableNumber(double value) {
     if (std::isinf(value)) {
         return value > 0 ? "Inf" : "-Inf";
     }
+    // to_chars with a precision writes as printf's "%.17g" does, at a fraction of its cost: a
+    // table of many thousands of loci holds millions of numbers.
     std::array<char, 32> text;
-    const int length = std::snprintf(text.data(), text.size(), "%.17g", value);
-    return std::string(text.data(), static_cast<std::size_t>(length));
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
+                                   std::chars_format::general, 17)
+                         .ptr;
+    return std::string(text.data(), end);
 }
 
 std::string TableHeaderText() {

@@ -8,6 +8,7 @@
 #include "interval_estimate.h"
 #include "report.h"
 #include "results_table.h"
+#include "warnings.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void WriteInterval(int first_sample, TextOut report, TextOut table, FigureData* 
     report(rows);
     const IntervalEstimate estimate =
         EstimateInterval(first_sample, table != nullptr || figure != nullptr);
+    WarnOfInterval(first_sample, estimate);
     report(AllLociText(estimate));
     if (table != nullptr) {
         table(AllLociTableRow(first_sample, estimate));

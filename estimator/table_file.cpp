@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,8 +22,9 @@ namespace {
 std::string draft_name;
 // The draft while it is written, or the device the table goes straight to; -1 otherwise.
 int table_fd = -1;
-// The nameless file a table that goes straight to a device is formatted into, while it is open.
-std::FILE* formatted = nullptr;
+// The nameless file a table that goes straight to a device is formatted into, while it is open;
+// -1 otherwise.
+int formatted = -1;
 // What is written to the draft or the nameless file.
 StreamedWrite table_out;
 
@@ -40,9 +42,9 @@ void CloseTable() {
         close(table_fd);
         table_fd = -1;
     }
-    if (formatted != nullptr) {
-        std::fclose(formatted);
-        formatted = nullptr;
+    if (formatted >= 0) {
+        close(formatted);
+        formatted = -1;
     }
 }
 
@@ -75,14 +77,26 @@ void OpenStraight(const struct stat& table) {
     }
 }
 
-// The nameless file in the system's temporary folder that a table for a device is formatted
-// into: it keeps the table out of memory, and goes when it is closed or the run ends.
+// The nameless file in the temporary folder (TMPDIR, else /tmp) that a table for a device is
+// formatted into: it keeps the table out of memory, and goes when it is closed or the run ends.
 void MakeFormatted() {
-    formatted = std::tmpfile();
-    if (formatted == nullptr) {
+    std::error_code error;
+    std::string name =
+        (std::filesystem::temp_directory_path(error) / "Morvast-table-XXXXXX").string();
+    if (error) {
+        name = "/tmp/Morvast-table-XXXXXX";
+    }
+    {
+        const StopSignalsHeld held;
+        formatted = mkstemp(name.data());
+        if (formatted >= 0) {
+            unlink(name.c_str());
+        }
+    }
+    if (formatted < 0) {
         TableNotWritten(errno);
     }
-    table_out.Start(fileno(formatted));
+    table_out.Start(formatted);
 }
 
 void CloseTableFile() {
@@ -95,7 +109,7 @@ void CloseTableFile() {
 
 // Copies the nameless file, from its start, to the open table.
 void CopyFormatted() {
-    const int from = fileno(formatted);
+    const int from = formatted;
     if (lseek(from, 0, SEEK_SET) != 0) {
         TableNotWritten(errno);
     }
@@ -170,7 +184,7 @@ void FinishTableDraft() {
     if (!table_out.Flush()) {
         TableNotWritten(errno);
     }
-    if (formatted == nullptr && table_fd >= 0) {
+    if (formatted < 0 && table_fd >= 0) {
         CloseTableFile();
     }
 }
@@ -194,8 +208,8 @@ void WriteTableStraight() {
         }
     }
     CopyFormatted();
-    std::fclose(formatted);
-    formatted = nullptr;
+    close(formatted);
+    formatted = -1;
     CloseTableFile();
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "estimation_run.h"
+#include "messages.h"
 #include "morvast_run.h"
 #include "stream_redirect.h"
 
@@ -46,7 +47,8 @@ TEST(InProcessRun, EachRunAfterResetIsAsFresh) {
     // Refused at its first answer, with the answers of plan 1 read ahead and left over.
     const auto refused = RunInProcess(dir, {"Morvast", data, report}, "3\n1\n1000\n");
     EXPECT_EQ(refused.first, 1);
-    EXPECT_EQ(refused.second, " Invalid entry \n");
+    EXPECT_EQ(refused.second,
+              " Invalid entry \n" + Say(Text::plan_hint, {{"ANSWER", "\"3\""}}) + "\n");
     EXPECT_FALSE(std::filesystem::exists(report));
 
     const std::string whole = Preamble(data, 2) + worked_interval_plan2 + legend;

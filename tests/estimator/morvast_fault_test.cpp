@@ -2,6 +2,7 @@
 // report that cannot be written whole (a file-size limit, a full file system), and a standard
 // output that nobody reads. Each run leaves every earlier report whole and either its own
 // report whole after them or nothing, and a refusal is told on the standard error stream.
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -249,6 +250,52 @@ TEST(MorvastFaults, StandardOutputNobodyReads) {
     EXPECT_EQ(written.err, "");
     EXPECT_EQ(ReadFile(dir / "r.txt"),
               "Kept from before\n" + Preamble("two.txt", 2) + worked_interval_plan2 + legend);
+}
+
+} // namespace
+
+namespace {
+
+// SIGTERM while the report of many thousands of loci is being appended: the report file is cut
+// back to what it held, the table's draft goes, and the run ends by the signal.
+TEST(MorvastFaults, StopWhileTheReportIsAppendedCutsItBack) {
+    TempDir dir;
+    WriteFile(dir / "many.txt", ManyLociData(3, 200000, 4));
+    WriteFile(dir / "answers", "2\n");
+    const std::string earlier = "Kept from before\n";
+    WriteFile(dir / "r.txt", earlier);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int in = open((dir / "answers").c_str(), O_RDONLY);
+        const int out = open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+            chdir(dir.path().c_str()) != 0) {
+            _exit(127);
+        }
+        execl(MORVAST_EXE, MORVAST_EXE, "--table", "t.tsv", "many.txt", "r.txt",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Stopped once some of its report is in the file.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    int status = 0;
+    bool ended = false;
+    while (!ended && fs::file_size(dir / "r.txt") <= earlier.size() &&
+           std::chrono::steady_clock::now() < deadline) {
+        ended = waitpid(pid, &status, WNOHANG) == pid;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ASSERT_FALSE(ended) << "the run ended before its report was appended";
+    kill(pid, SIGTERM);
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        files.push_back(entry.path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"answers", "many.txt", "r.txt"}));
 }
 
 } // namespace
