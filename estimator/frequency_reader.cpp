@@ -1,12 +1,15 @@
 #include "frequency_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 
+#include "data_fault.h"
 #include "data_tables.h"
 #include "error.h"
 #include "fixed_field.h"
@@ -16,19 +19,34 @@
 
 namespace {
 
-// The data file while it is read.
+// The data file while it is read, and its name.
 std::FILE* infile = nullptr;
+std::string data_path;
 
 void OpenData(const std::string& path) {
     // A folder opens for reading on some systems, but holds no data.
     std::error_code ignored;
     infile = nullptr;
+    int error_number = EISDIR;
     if (!std::filesystem::is_directory(path, ignored)) {
         infile = std::fopen(path.c_str(), "r");
+        error_number = errno;
     }
     if (infile == nullptr) {
-        Error(Say(Text::cannot_open_data, {{"DATA", path}}));
+        Error(Say(Text::cannot_open_data, {{"DATA", path}}),
+              Say(Text::data_open_hint, {{"DATA", path}, {"REASON", std::strerror(error_number)}}));
     }
+}
+
+// Ends the run with `message`, and a line that says where the read stopped and what it
+// expected there.
+[[noreturn]] void Refuse(const TextInput& in, const std::string& message,
+                         const std::string& expected) {
+    RefuseData(data_path, in.Offset(), message, expected);
+}
+
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
 }
 
 // The entries a table may set aside before it is filled: never more than the file's bytes could
@@ -52,7 +70,7 @@ std::int64_t FileSize() {
 
 void ReadHeader(TextInput& in) {
     if (!ReadInteger(in, n_samples) || !ReadInteger(in, n_loci)) {
-        Error(Say(Text::header_format));
+        Refuse(in, Say(Text::header_format), Say(Text::expect_header));
     }
     // The converter puts the data set's title after the two numbers.
     SkipLine(in);
@@ -64,10 +82,12 @@ void ReadAlleleCounts(TextInput& in, std::int64_t file_size) {
     for (int L = 1; L <= n_loci; ++L) {
         std::int32_t alleles = 0;
         if (!ReadInteger(in, alleles)) {
-            Error(Say(Text::allele_count));
+            Refuse(in, Say(Text::allele_count), Say(Text::expect_allele_count, {{"L", Number(L)}}));
         }
         if (alleles > MaxAlleles) {
-            Error(Say(Text::too_many_alleles));
+            Refuse(in, Say(Text::too_many_alleles),
+                   Say(Text::expect_fewer_alleles,
+                       {{"L", Number(L)}, {"K", Number(alleles)}, {"MAX", Number(MaxAlleles)}}));
         }
         K.push_back(alleles);
     }
@@ -102,18 +122,27 @@ void ReadFrequencies(TextInput& in, int L, int j) {
     for (int k = 0; k < K[static_cast<std::size_t>(L)]; ++k) {
         double frequency = 0.0;
         if (!ReadReal(in, frequency)) {
-            Error(Say(Text::unreadable_allele, {{"A", std::to_string(k + 1)},
-                                                {"L", std::to_string(L)},
-                                                {"J", std::to_string(j)}}));
+            const std::string allele = Number(k + 1);
+            const std::string locus = Number(L);
+            const std::string sample = Number(j);
+            Refuse(in, Say(Text::unreadable_allele, {{"A", allele}, {"L", locus}, {"J", sample}}),
+                   Say(Text::expect_frequency, {{"A", allele}, {"L", locus}, {"J", sample}}));
         }
         x.Add(frequency);
         sum += frequency;
     }
     // Written so that a sum that is not a number fails the check too.
     if (!(std::fabs(sum - 1.0) <= 0.01)) {
-        Error(Say(
-            Text::frequency_sum,
-            {{"S", FixedField(sum, 0, 6)}, {"L", std::to_string(L)}, {"J", std::to_string(j)}}));
+        const bool listed = K[static_cast<std::size_t>(L)] > 0;
+        if (!listed) {
+            // Nothing of this line was read: the read stands at the end of the line before.
+            SkipSpace(in);
+        }
+        Refuse(in,
+               Say(Text::frequency_sum,
+                   {{"S", FixedField(sum, 0, 6)}, {"L", Number(L)}, {"J", Number(j)}}),
+               listed ? Say(Text::expect_sum, {{"L", Number(L)}, {"J", Number(j)}})
+                      : Say(Text::expect_alleles_listed, {{"L", Number(L)}}));
     }
 }
 
@@ -139,7 +168,8 @@ void ReadDataLine(TextInput& in, int L, int j) {
     ReadFrequencies(in, L, j);
     double size = 0.0;
     if (!ReadReal(in, size) || size < 0.0) {
-        Error(Say(Text::sample_size));
+        Refuse(in, Say(Text::sample_size),
+               Say(Text::expect_size, {{"L", Number(L)}, {"J", Number(j)}}));
     }
     S.Add(size);
     if (j == 1) {
@@ -148,7 +178,8 @@ void ReadDataLine(TextInput& in, int L, int j) {
     ReadLocusName(in, locusname.back());
     std::int32_t generation = 0;
     if (!ReadInteger(in, generation)) {
-        Error(Say(Text::generation_number));
+        Refuse(in, Say(Text::generation_number),
+               Say(Text::expect_generation, {{"L", Number(L)}, {"J", Number(j)}}));
     }
     if (L == 1) {
         t.push_back(generation);
@@ -162,6 +193,7 @@ void ReadDataLine(TextInput& in, int L, int j) {
 
 void GetData(const std::string& path) {
     ClearDataTables();
+    data_path = path;
     OpenData(path);
     // Closed however the read ends, so that a run ended by a fault of the file leaves no file
     // open in the process that ran it.

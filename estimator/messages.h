@@ -81,6 +81,24 @@ enum class Text {
     census_read_in_base_8,
     census_read_in_base_16,
     census_read_in_part,
+    // The lines after a refusal of a file: where it stands and what to change.
+    report_open_hint,
+    report_write_hint,
+    data_open_hint,
+    genepop_hint,
+    data_at_line_hint,
+    data_at_end_hint,
+    data_empty_hint,
+    data_at_offset_hint,
+    // What the reader expected where it stopped, in the line of a refusal of the data file.
+    expect_header,
+    expect_allele_count,
+    expect_fewer_alleles,
+    expect_frequency,
+    expect_sum,
+    expect_alleles_listed,
+    expect_size,
+    expect_generation,
     // Not a text: the number of texts, and new ones stand before it.
     text_count,
 };
@@ -257,6 +275,54 @@ inline constexpr std::array morvast_texts{
               "a number that begins with 0x is read in base 16"},
     TextEntry{Text::census_read_in_part, TextKind::notice,
               "only the whole number at the start of an answer is read"},
+
+    TextEntry{Text::report_open_hint, TextKind::hint,
+              "Morvast: cannot open the report file {REPORT} for appending: {REASON}; name a "
+              "report file in a folder that exists and that you may write"},
+    TextEntry{Text::report_write_hint, TextKind::hint,
+              "Morvast: the report could not be written whole to {REPORT}: {REASON}; the file "
+              "is left as it was before the run: free space, or raise the limit on the size of "
+              "files, and run again"},
+    TextEntry{Text::data_open_hint, TextKind::hint,
+              "Morvast: cannot read the data file {DATA}: {REASON}; check its name, and that it "
+              "is a file you may read"},
+    TextEntry{Text::genepop_hint, TextKind::hint,
+              "Morvast: {DATA} looks like a GenePop file, not a frequency file: its line {LINE} "
+              "is {POP}; convert it with Pelkin first, and give Morvast the frequency file that "
+              "Pelkin writes"},
+    TextEntry{Text::data_at_line_hint, TextKind::hint,
+              "Morvast: in {DATA}, line {LINE}, which begins {START}: {EXPECTED}"},
+    TextEntry{Text::data_at_end_hint, TextKind::hint,
+              "Morvast: {DATA} ends after line {LINE}: {EXPECTED}"},
+    TextEntry{Text::data_empty_hint, TextKind::hint, "Morvast: {DATA} is empty: {EXPECTED}"},
+    TextEntry{Text::data_at_offset_hint, TextKind::hint,
+              "Morvast: in {DATA}, after its first {OFFSET} characters: {EXPECTED}"},
+
+    TextEntry{Text::expect_header, TextKind::hint,
+              "the numbers of samples and of loci were expected, two whole numbers at the start "
+              "of the first line; give Morvast a frequency file as Pelkin writes it"},
+    TextEntry{Text::expect_allele_count, TextKind::hint,
+              "the number of alleles of locus {L} was expected, a whole number; the second line "
+              "holds one for each locus"},
+    TextEntry{Text::expect_fewer_alleles, TextKind::hint,
+              "locus {L} lists {K} alleles, and at most {MAX} are read; pool its rarest "
+              "alleles, or leave the locus out"},
+    TextEntry{Text::expect_frequency, TextKind::hint,
+              "the frequency of allele {A} of locus {L} in sample {J} was expected, a decimal "
+              "number; the line of each locus and sample holds one for every allele that the "
+              "second line lists for the locus"},
+    TextEntry{Text::expect_sum, TextKind::hint,
+              "the frequencies of locus {L} in sample {J} were expected to sum to 1 within "
+              "0.01; correct them, or convert the GenePop file again"},
+    TextEntry{Text::expect_alleles_listed, TextKind::hint,
+              "locus {L} lists no allele, so it has no typed copy in any sample; remove it from "
+              "the GenePop file and convert it again"},
+    TextEntry{Text::expect_size, TextKind::hint,
+              "the sample size of locus {L} in sample {J} was expected after its frequencies, a "
+              "number of allele copies of 0 or more"},
+    TextEntry{Text::expect_generation, TextKind::hint,
+              "the generation number of sample {J} was expected after the name of locus {L}, a "
+              "whole number; a locus name holds no blank"},
 };
 
 // The table lists every text once, in the order of Text, so that a text is found by its place.

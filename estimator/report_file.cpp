@@ -1,6 +1,7 @@
 #include "report_file.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -51,8 +52,17 @@ int OpenForAppending(bool& made) {
 int OpenRegistered() {
     const StopSignalsHeld held;
     const int fd = OpenForAppending(created);
+    const int error_number = errno;
     RegisterMadeReport(fd >= 0 && created ? outfilename.c_str() : nullptr, fd);
+    errno = error_number;
     return fd;
+}
+
+// Ends the run: the report could not be written whole, for the reason `error_number` gives.
+[[noreturn]] void NotWritten(int error_number) {
+    Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}),
+          Say(Text::report_write_hint,
+              {{"REPORT", outfilename}, {"REASON", std::strerror(error_number)}}));
 }
 
 bool IsRegular(const struct stat& status) {
@@ -81,15 +91,16 @@ void LockReport() {
         close(outfile);
         outfile = OpenRegistered();
         if (outfile < 0) {
-            Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
+            NotWritten(errno);
         }
     }
 }
 
 // Cuts the report file back and ends the run.
 [[noreturn]] void ReportNotWritten() {
+    const int error_number = errno;
     AbandonReport();
-    Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
+    NotWritten(error_number);
 }
 
 } // namespace
@@ -97,7 +108,9 @@ void LockReport() {
 void OpenReport() {
     outfile = OpenRegistered();
     if (outfile < 0) {
-        Error(Say(Text::cannot_open_report));
+        Error(Say(Text::cannot_open_report),
+              Say(Text::report_open_hint,
+                  {{"REPORT", outfilename}, {"REASON", std::strerror(errno)}}));
     }
 }
 
@@ -129,7 +142,7 @@ void FinishReport() {
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
-        Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}));
+        NotWritten(errno);
     }
 }
 

@@ -165,10 +165,13 @@ TEST(MorvastDialogue, ReportFileThatCannotBeOpened) {
     TempDir dir;
     WriteFile(dir / "two.txt", two_locus_data);
     std::filesystem::create_directory(dir / "folder");
-    for (const char* report : {"missing/r.txt", "folder"}) {
+    for (const auto& [report, reason] : {std::pair{"missing/r.txt", "No such file or directory"},
+                                         std::pair{"folder", "Is a directory"}}) {
         const auto run = RunMorvast(dir, {"two.txt", report}, "2\n");
         EXPECT_EQ(run.status, 1) << report;
-        EXPECT_EQ(run.err, " Cannon open outfile for writing \n") << report;
+        EXPECT_EQ(run.err,
+                  " Cannon open outfile for writing \n" +
+                      Say(Text::report_open_hint, {{"REPORT", report}, {"REASON", reason}}) + "\n");
         EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt) << report;
     }
 }
@@ -182,7 +185,10 @@ TEST(MorvastDialogue, ReportThatCannotBeWrittenIsAFailure) {
     WriteFile(dir / "two.txt", two_locus_data);
     const auto run = RunMorvast(dir, {"two.txt", "/dev/full"}, "2\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot write the results to /dev/full\n");
+    EXPECT_EQ(run.err, Say(Text::cannot_write_report, {{"REPORT", "/dev/full"}}) + "\n" +
+                           Say(Text::report_write_hint,
+                               {{"REPORT", "/dev/full"}, {"REASON", "No space left on device"}}) +
+                           "\n");
     EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt +
                            "Reading two.txt\nProcessing two.txt\n");
 }

@@ -7,7 +7,10 @@
 #include <filesystem>
 #include <random>
 #include <set>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "data_tables.h"
 #include "frequency_reader.h"
@@ -353,31 +356,45 @@ TEST(MorvastTableFile, ReportThatCannotBeWrittenKeepsTheEarlierTable) {
     WriteFile(dir / "t.tsv", "earlier table\n");
     const auto run = RunMorvast(dir, {"--table", "t.tsv", "two.txt", "/dev/full"}, "2\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot write the results to /dev/full\n");
+    EXPECT_EQ(run.err.substr(0, 38), "Cannot write the results to /dev/full\n");
     EXPECT_EQ(ReadFile(dir / "t.tsv"), "earlier table\n");
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"t.tsv", "two.txt"}));
 }
 
-// A table in a folder that does not exist, or of the name of a folder, cannot be written: the
-// run ends naming it, before the report is appended.
+// A table in a folder that does not exist, of the name of a folder, of a name longer than the
+// system takes, or that is a socket cannot be written: the run ends naming it, before the
+// report is appended, so that running again adds no second report.
 TEST(MorvastTableFile, TableThatCannotBeWritten) {
-    struct Case {
-        std::string table;
-        std::string reason;
+    const auto not_written = [](const std::string& table, const std::string& reason) {
+        return Say(Text::cannot_write_table, {{"TABLE", table}, {"REASON", reason}});
     };
-    for (const Case& c :
-         {Case{"missing/t.tsv", "No such file or directory"}, Case{"folder", "Is a directory"}}) {
+    const std::string long_name(300, 't');
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"missing/t.tsv", not_written("missing/t.tsv", "No such file or directory")},
+        {"folder", not_written("folder", "Is a directory")},
+        {long_name, not_written(long_name, "File name too long")},
+        {"socket", Say(Text::table_kind, {{"TABLE", "socket"}})},
+    };
+    for (const auto& [table, message] : cases) {
         TempDir dir;
         WriteFile(dir / "two.txt", two_locus_data);
         WriteFile(dir / "r.txt", "Kept\n");
         fs::create_directory(dir / "folder");
-        const auto run = RunMorvast(dir, {"--table", c.table, "two.txt", "r.txt"}, "2\n");
+        const int socket_fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string socket_path = (dir / "socket").string();
+        ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+        socket_path.copy(address.sun_path, socket_path.size());
+        ASSERT_EQ(bind(socket_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        const auto run = RunMorvast(dir, {"--table", table, "two.txt", "r.txt"}, "2\n");
+        close(socket_fd);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "Morvast: cannot write the table " + c.table + ": " + c.reason + "\n");
+        EXPECT_EQ(run.err, message + "\n");
         EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt +
                                "Reading two.txt\nProcessing two.txt\n");
         EXPECT_EQ(ReadFile(dir / "r.txt"), "Kept\n");
-        EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"folder", "r.txt", "two.txt"}));
+        EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"folder", "r.txt", "socket", "two.txt"}));
         EXPECT_TRUE(fs::is_empty(dir / "folder"));
     }
 }
