@@ -35,12 +35,14 @@ std::string Quoted(std::string text) {
         text.pop_back();
     }
     if (text.size() == QuotedLength) {
-        std::size_t end = text.size();
-        while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80) {
-            --end;
+        std::size_t lead = text.size();
+        while (lead > 0 && (static_cast<unsigned char>(text[lead - 1]) & 0xC0) == 0x80) {
+            --lead;
         }
-        if (end > 0 && static_cast<unsigned char>(text[end - 1]) >= 0xC0) {
-            text.resize(end - 1);
+        const unsigned byte = lead > 0 ? static_cast<unsigned char>(text[lead - 1]) : 0;
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (text.size() - (lead - 1) < length) {
+            text.resize(lead - 1);
         }
     }
     return "\"" + text + "\"";
@@ -57,7 +59,8 @@ std::string PopWord(const LineStart& line) {
     return pop ? std::string(word) : std::string();
 }
 
-// Whether `text` begins with an integer as the reader takes one, then a blank or its end.
+// Whether `text` begins with an integer, in any base the reader takes, then a blank or its end;
+// the integer is taken off `text`.
 bool BeginsWithInteger(std::string_view& text) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);

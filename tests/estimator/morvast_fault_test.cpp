@@ -4,7 +4,6 @@
 // signals at any moment, and names that would steer a terminal. Each run leaves every earlier
 // report whole and either its own report whole after them or nothing, and a refusal is told
 // on the standard error stream.
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -372,44 +371,6 @@ constexpr int random_moment_runs = 40;
 constexpr int random_moment_runs = 300;
 #endif
 
-// Starts Morvast in `dir` with `args`, the file "answers" there on its standard input, its
-// standard output and error discarded, no core file, and `ignored` (0 for none) ignored.
-pid_t StartMorvast(const TempDir& dir, const std::vector<std::string>& args, int ignored = 0) {
-    std::vector<std::string> argv_text{MORVAST_EXE};
-    argv_text.insert(argv_text.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& arg : argv_text) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    const std::string answers = (dir / "answers").string();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const rlimit no_core{0, 0};
-        const int in = open(answers.c_str(), O_RDONLY);
-        const int out = open("/dev/null", O_WRONLY);
-        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(out, 2) < 0 ||
-            chdir(dir.path().c_str()) != 0 || setrlimit(RLIMIT_CORE, &no_core) != 0) {
-            _exit(127);
-        }
-        close(in);
-        close(out);
-        if (ignored != 0) {
-            std::signal(ignored, SIG_IGN);
-        }
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    return pid;
-}
-
-// The exit status of the run `pid`, or 128 plus the signal that ended it.
-int EndOf(pid_t pid) {
-    int wait_status = 0;
-    waitpid(pid, &wait_status, 0);
-    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
-}
-
 bool WaitFor(const std::function<bool()>& condition) {
     for (int wait = 0; wait < 4000; ++wait) {
         if (condition()) {
@@ -459,7 +420,8 @@ TEST(MorvastSignals, WhileTheRunWaitsItLeavesNothingItMade) {
     WriteFile(dir / "d.txt", two_locus_data);
     const int lock = open((dir / "r.txt").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
-    const pid_t pid = StartMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"}, SIGHUP);
+    const pid_t pid = StartMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"},
+                                   [] { std::signal(SIGHUP, SIG_IGN); });
     EXPECT_TRUE(WaitFor([&] { return FilesIn(dir).size() > 3; }));
     kill(pid, SIGHUP);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -539,10 +501,6 @@ TEST(MorvastSignals, AtARandomMomentTheReportIsWholeOrNotThere) {
     EXPECT_GT(whole, 0);
 }
 
-} // namespace
-
-namespace {
-
 // SIGTERM while the report of many thousands of loci is being appended: the report file is cut
 // back to what it held, the table's draft goes, and the run ends by the signal.
 TEST(MorvastFaults, StopWhileTheReportIsAppendedCutsItBack) {
@@ -551,18 +509,7 @@ TEST(MorvastFaults, StopWhileTheReportIsAppendedCutsItBack) {
     WriteFile(dir / "answers", "2\n");
     const std::string earlier = "Kept from before\n";
     WriteFile(dir / "r.txt", earlier);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int in = open((dir / "answers").c_str(), O_RDONLY);
-        const int out = open("/dev/null", O_WRONLY);
-        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
-            chdir(dir.path().c_str()) != 0) {
-            _exit(127);
-        }
-        execl(MORVAST_EXE, MORVAST_EXE, "--table", "t.tsv", "many.txt", "r.txt",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = StartMorvast(dir, {"--table", "t.tsv", "many.txt", "r.txt"});
     // Stopped once some of its report is in the file.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     int status = 0;
@@ -574,15 +521,9 @@ TEST(MorvastFaults, StopWhileTheReportIsAppendedCutsItBack) {
     }
     ASSERT_FALSE(ended) << "the run ended before its report was appended";
     kill(pid, SIGTERM);
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(EndOf(pid), 128 + SIGTERM);
     EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-        files.push_back(entry.path().filename().string());
-    }
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"answers", "many.txt", "r.txt"}));
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"answers", "many.txt", "r.txt"}));
 }
 
 } // namespace
