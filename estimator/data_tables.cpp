@@ -12,6 +12,7 @@ std::string infilename;
 std::string outfilename;
 std::string tablefilename;
 PairsChoice pairs_choice = PairsChoice::consecutive;
+std::string plotfilename;
 std::int32_t sample_plan = 0;
 std::int32_t census_size = 0;
 
@@ -53,6 +54,7 @@ void ResetRunValues() {
     infilename.clear();
     outfilename.clear();
     tablefilename.clear();
+    plotfilename.clear();
     sample_plan = 0;
     census_size = 0;
     pairs_choice = PairsChoice::consecutive;

@@ -5,11 +5,14 @@
 
 #include <string_view>
 
+#include "svg_plot.h"
+
 // Where a text goes: the report file or the table's draft in a run, a text in memory in a test.
 using TextOut = void (*)(std::string_view text);
 
-// Formats the report into `report` and, unless `table` is nullptr, the table into `table`, of
-// the pairs of samples pairs_choice names. Each interval's rows, sums, jackknife and limits are
-// computed once, and both format them; the table's pairs that are not the report's intervals
+// Formats the report into `report` and, unless `table` is nullptr, the table into `table`, and
+// unless `figure` is nullptr adds the values of each pair of samples that pairs_choice names to
+// it. Each interval's rows, sums, jackknife and limits are computed once, and all of them take
+// them from there; the pairs of the table and the figure that are not the report's intervals
 // follow the report.
-void WriteResults(TextOut report, TextOut table);
+void WriteResults(TextOut report, TextOut table, FigureData* figure = nullptr);
