@@ -201,7 +201,8 @@ TEST(MorvastTable, ReadsBackAsATable) {
 }
 
 // The rows of a pair of --pairs first or all are those of a file that holds the pair's two
-// samples alone, but for the samples' positions, and the report is that of consecutive pairs.
+// samples alone, but for the samples' positions, the figure shows those pairs, and the report is
+// that of consecutive pairs.
 // Sample 3 taken before samples 1 and 2 and a fixed locus bring their warnings, once for a pair
 // that is also an interval of the report.
 TEST(MorvastTable, PairsAreIntervalsOfTheirTwoSamples) {
@@ -257,12 +258,22 @@ TEST(MorvastTable, PairsAreIntervalsOfTheirTwoSamples) {
     const std::string all = first + pair_rows(2, 3);
     for (const auto& [choice, expected] : {std::pair{"first", first}, std::pair{"all", all}}) {
         const std::string report = std::string(choice) + ".txt";
-        const auto run = RunMorvast(
-            dir, {"--plan", "2", "--pairs", choice, "--table", "t.tsv", "d.txt", report}, "");
+        const auto run = RunMorvast(dir,
+                                    {"--plan", "2", "--pairs", choice, "--table", "t.tsv", "--plot",
+                                     "p.svg", "d.txt", report},
+                                    "");
         EXPECT_EQ(run.status, 0) << choice;
         EXPECT_EQ(run.err, warnings) << choice;
         EXPECT_EQ(ReadFile(dir / "t.tsv"), expected) << choice;
         EXPECT_EQ(ReadFile(dir / report), ReadFile(dir / "c.txt")) << choice;
+        // The figure's second interval is the pair (1,3), the table's second all-loci row.
+        const testing_support::TsvTable table = testing_support::ReadTsv(expected);
+        EXPECT_NE(ReadFile(dir / "p.svg")
+                      .find("data-interval=\"2\" data-kind=\"Fs_prime\" "
+                            "data-value=\"" +
+                            table.Cell(5, "Fs_prime") + "\""),
+                  std::string::npos)
+            << choice;
     }
 }
 
