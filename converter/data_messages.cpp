@@ -32,7 +32,7 @@ std::string Number(std::int64_t value) {
 
 // The messages' fields for a locus: its number and its name.
 std::string Name(int locus) {
-    return loc_name[locus];
+    return std::string(loc_name[locus]);
 }
 
 // A hint for the line at `line_at`: its fields (file, line number, first characters) come
@@ -50,24 +50,24 @@ std::string AtLine(Msg hint, std::uint64_t line_at, std::initializer_list<std::s
 
 } // namespace
 
-void GenerationsDiffer(int locus, int counted, const std::optional<std::uint64_t>& short_line) {
+void GenerationsDiffer(int locus, std::int64_t counted, std::int64_t first,
+                       const std::optional<std::uint64_t>& short_line) {
     const std::string hint =
         short_line ? AtLine(Msg::GenerationsDifferAtLine, *short_line,
-                            {Number(locus), Name(locus), Number(counted), Number(n_gen)})
+                            {Number(locus), Name(locus), Number(counted), Number(first)})
                    : Filled(Msg::GenerationsDifferNoLine,
-                            {in_name, Number(counted), Number(locus), Name(locus), Number(n_gen)});
+                            {in_name, Number(counted), Number(locus), Name(locus), Number(first)});
     Refuse(Msg::GenerationsDiffer, hint, ScreenClearing() + SixteenEmptyLines);
 }
 
-void IndividualsDiffer(int locus, const std::optional<std::uint64_t>& short_line) {
-    // Every individual line gives two copies, missing ones included.
-    const std::string counted = Number(copies / 2);
-    const std::string first = Number(copies_first / 2);
-    const std::string hint = short_line
-                                 ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
-                                          {Number(locus), Name(locus), counted, first})
-                                 : Filled(Msg::IndividualsDifferNoLine,
-                                          {in_name, counted, Number(locus), Name(locus), first});
+void IndividualsDiffer(int locus, std::int64_t counted, std::int64_t first,
+                       const std::optional<std::uint64_t>& short_line) {
+    const std::string hint =
+        short_line
+            ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
+                     {Number(locus), Name(locus), Number(counted), Number(first)})
+            : Filled(Msg::IndividualsDifferNoLine,
+                     {in_name, Number(counted), Number(locus), Name(locus), Number(first)});
     Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
@@ -94,11 +94,6 @@ void NegativeCode(int locus, std::uint64_t line_at) {
            AtLine(Msg::NegativeCodeAtLine, line_at, {Number(locus), Name(locus)}));
 }
 
-void TooManyCopiesOfAnAllele(int locus, std::uint64_t line_at) {
-    Refuse(Msg::TooManyCopies, {Number(locus)},
-           AtLine(Msg::TooManyCopiesOfAnAllele, line_at, {Number(locus), Name(locus)}));
-}
-
 void TooManyCopiesAtLocus(int locus) {
     Refuse(Msg::TooManyCopies, {Number(locus)},
            Filled(Msg::TooManyCopiesAtLocus, {in_name, Number(locus), Name(locus)}));
@@ -116,7 +111,7 @@ void InputWouldBeOverwritten(const std::string& written) {
 
 void GenerationListDiffers() {
     const std::string generations = Number(n_gen);
-    const std::string numbers = Number(n_given_gen);
+    const std::string numbers = Number(static_cast<std::int64_t>(given_gen_no.size()));
     Refuse(Msg::GenerationListDiffers, {generations, numbers},
            Filled(Msg::GenerationListDiffersHint, {in_name, generations, numbers}));
 }

@@ -1,0 +1,71 @@
+#include "allele_tallies.h"
+
+#include <algorithm>
+
+std::vector<std::int32_t> first_slot;
+std::vector<AlleleSlot> allele_slots;
+std::vector<std::vector<std::int32_t>> sample_counts;
+std::int32_t* current_counts = nullptr;
+
+void ResetTallies() {
+    first_slot.clear();
+    allele_slots.clear();
+    sample_counts.clear();
+    current_counts = nullptr;
+}
+
+void StartTallies(std::int32_t loci) {
+    ResetTallies();
+    first_slot.assign(static_cast<std::size_t>(loci) + 1, -1);
+}
+
+void StartSample() {
+    // The sample before has all the slots it will ever have: its growth is given back.
+    if (!sample_counts.empty()) {
+        sample_counts.back().shrink_to_fit();
+    }
+    sample_counts.emplace_back(allele_slots.size(), 0);
+    current_counts = sample_counts.back().data();
+}
+
+std::int32_t SamplesTallied() {
+    return static_cast<std::int32_t>(sample_counts.size());
+}
+
+void AddNewAllele(std::int32_t locus, int code, std::int32_t last) {
+    const auto slot = static_cast<std::int32_t>(allele_slots.size());
+    allele_slots.push_back({-1, static_cast<std::int16_t>(code)});
+    if (last < 0) {
+        first_slot[static_cast<std::size_t>(locus)] = slot;
+    } else {
+        allele_slots[static_cast<std::size_t>(last)].next = slot;
+    }
+    sample_counts.back().push_back(1);
+    current_counts = sample_counts.back().data();
+}
+
+void ListAlleles(std::int32_t locus, std::vector<ListedAllele>& listed) {
+    listed.clear();
+    for (std::int32_t slot = first_slot[static_cast<std::size_t>(locus)]; slot >= 0;
+         slot = allele_slots[static_cast<std::size_t>(slot)].next) {
+        listed.push_back({allele_slots[static_cast<std::size_t>(slot)].code, slot});
+    }
+    std::sort(listed.begin(), listed.end(),
+              [](const ListedAllele& a, const ListedAllele& b) { return a.code < b.code; });
+}
+
+std::int32_t CountOf(std::int32_t slot, std::int32_t sample) {
+    const std::vector<std::int32_t>& counts = sample_counts[static_cast<std::size_t>(sample - 1)];
+    // A code first seen after this sample has no count in it.
+    return static_cast<std::size_t>(slot) < counts.size() ? counts[static_cast<std::size_t>(slot)]
+                                                           : 0;
+}
+
+std::int32_t AlleleCount(std::int32_t locus) {
+    std::int32_t count = 0;
+    for (std::int32_t slot = first_slot[static_cast<std::size_t>(locus)]; slot >= 0;
+         slot = allele_slots[static_cast<std::size_t>(slot)].next) {
+        ++count;
+    }
+    return count;
+}
