@@ -192,9 +192,10 @@ void CountAlleles() {
     StartFreqFile();
     StartTallies(n_loc);
     Faults faults;
-    if (code_digits == 3) {
+    // A file without loci has no sample to read: its frequency file holds the header alone.
+    if (n_loc > 0 && code_digits == 3) {
         ReadSamples<3>(infile, header, faults);
-    } else {
+    } else if (n_loc > 0) {
         ReadSamples<2>(infile, header, faults);
     }
     if (!gen_no_given) {
