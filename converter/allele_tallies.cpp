@@ -58,7 +58,7 @@ std::int32_t CountOf(std::int32_t slot, std::int32_t sample) {
     const std::vector<std::int32_t>& counts = sample_counts[static_cast<std::size_t>(sample - 1)];
     // A code first seen after this sample has no count in it.
     return static_cast<std::size_t>(slot) < counts.size() ? counts[static_cast<std::size_t>(slot)]
-                                                           : 0;
+                                                          : 0;
 }
 
 std::int32_t AlleleCount(std::int32_t locus) {

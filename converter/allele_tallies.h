@@ -14,10 +14,10 @@ struct AlleleSlot {
 };
 
 // The tables, for the inline tally below; the functions of this file are their only users.
-extern std::vector<std::int32_t> first_slot;  // per locus from entry 1: its first code, or -1
-extern std::vector<AlleleSlot> allele_slots;  // the codes of all loci
+extern std::vector<std::int32_t> first_slot; // per locus from entry 1: its first code, or -1
+extern std::vector<AlleleSlot> allele_slots; // the codes of all loci
 extern std::vector<std::vector<std::int32_t>> sample_counts; // per sample: a count per slot
-extern std::int32_t* current_counts;          // the counts of the sample being read
+extern std::int32_t* current_counts;                         // the counts of the sample being read
 
 void ResetTallies();
 // Sets up the tallies of `loci` loci, with no sample yet.

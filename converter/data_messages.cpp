@@ -63,11 +63,10 @@ void GenerationsDiffer(int locus, std::int64_t counted, std::int64_t first,
 void IndividualsDiffer(int locus, std::int64_t counted, std::int64_t first,
                        const std::optional<std::uint64_t>& short_line) {
     const std::string hint =
-        short_line
-            ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
-                     {Number(locus), Name(locus), Number(counted), Number(first)})
-            : Filled(Msg::IndividualsDifferNoLine,
-                     {in_name, Number(counted), Number(locus), Name(locus), Number(first)});
+        short_line ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
+                            {Number(locus), Name(locus), Number(counted), Number(first)})
+                   : Filled(Msg::IndividualsDifferNoLine,
+                            {in_name, Number(counted), Number(locus), Name(locus), Number(first)});
     Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 

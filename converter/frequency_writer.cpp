@@ -140,7 +140,7 @@ std::string WrittenLocusName(std::int32_t locus) {
 }
 
 void StartFreqFile() {
-    CreateText(freqfile, PartFileName);
+    CreateText(freqfile, PartFileName, FreqFileName);
 }
 
 void WriteFreqFile() {

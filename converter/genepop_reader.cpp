@@ -170,10 +170,10 @@ void GetGenerations() {
     const UnreadNumber unread = FirstUnreadNumber();
     if (unread.sample != 0 && unread.sample <= n_gen) {
         const LinePlace place = PlaceOf(in_name, unread.last_char_at);
-        FileFailure(FileOp::ReadNumber, NotANumber,
-                    Filled(Msg::GenerationNumberUnread, {in_name, std::to_string(place.number),
-                                                         place.start,
-                                                         std::to_string(unread.sample)}));
+        FileFailure(
+            FileOp::ReadNumber, NotANumber,
+            Filled(Msg::GenerationNumberUnread, {in_name, std::to_string(place.number), place.start,
+                                                 std::to_string(unread.sample)}));
     }
     gen_no.assign(static_cast<std::size_t>(n_gen) + 1, 0);
     for (std::int32_t p = 1; p <= n_gen; ++p) {

@@ -52,8 +52,7 @@ void FinishWord() {
     }
     const auto number = ConvertInteger(search.word);
     if (!number) {
-        search.unread = {static_cast<std::int32_t>(search.numbers.size()) + 1,
-                         search.word_last_at};
+        search.unread = {static_cast<std::int32_t>(search.numbers.size()) + 1, search.word_last_at};
         search.place = Place::Done;
         return;
     }

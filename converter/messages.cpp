@@ -45,8 +45,7 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
     {Msg::NoMarkerAfterNames, "NoMarkerAfterNames",
      "No line POP, Pop or pop ends the locus names."},
     {Msg::TooManyLoci, "TooManyLoci", "Too many loci (at most 2147483647)."},
-    {Msg::TooManyGenerations, "TooManyGenerations",
-     "Too many generations (at most 2147483647)."},
+    {Msg::TooManyGenerations, "TooManyGenerations", "Too many generations (at most 2147483647)."},
     {Msg::NegativeCode, "NegativeCode", "Negative allele code at locus {locus}."},
     {Msg::TooManyCopies, "TooManyCopies",
      "Too many gene copies at locus {locus} (at most 2147483647)."},
@@ -93,7 +92,8 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "never end; put such a line between the last locus name and the first individual line"},
     {Msg::TooManyLociAtLine, "TooManyLociAtLine",
      "Pelkin: \"{file}\" line {line} (\"{start}\"): the locus names are still being read here, "
-     "past 2147483647 loci; remove loci, or, if the names should end before this line, make the line "
+     "past 2147483647 loci; remove loci, or, if the names should end before this line, make the "
+     "line "
      "that ends them Pop alone"},
     {Msg::TooManyGenerationsAtLine, "TooManyGenerationsAtLine",
      "Pelkin: \"{file}\" line {line} (\"{start}\"): this line starts sample 2147483648; split "
@@ -116,7 +116,8 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "numbers; give one generation number per sample, in the order of the samples"},
     {Msg::AnotherConversionHint, "AnotherConversionHint",
      "Pelkin: another Pelkin is converting in this working folder, and two runs in one folder "
-     "would write the same pelkin.out.part; wait until it has ended, or run this one in another folder"},
+     "would write the same pelkin.out.part; wait until it has ended, or run this one in another "
+     "folder"},
 
     {Msg::ReadAsThreeDigit, "ReadAsThreeDigit",
      "Pelkin: \"{file}\" is read as a three-digit GenePop file (six-digit genotypes, as on "

@@ -39,12 +39,12 @@ class LocusNames {
     std::vector<std::size_t> ends_;
 };
 
-extern std::string in_name;          // the GenePop file's name, as typed or on the command line
-extern int code_digits;              // characters per allele code: 2, or 3 in a three-digit file
-extern std::string title;            // first line of the GenePop file, at most 80 characters
-extern std::int32_t n_loc;           // number of loci
-extern LocusNames loc_name;          // locus names, at most 255 characters each
-extern std::int32_t n_gen;           // number of samples (generations) that have individuals
+extern std::string in_name; // the GenePop file's name, as typed or on the command line
+extern int code_digits;     // characters per allele code: 2, or 3 in a three-digit file
+extern std::string title;   // first line of the GenePop file, at most 80 characters
+extern std::int32_t n_loc;  // number of loci
+extern LocusNames loc_name; // locus names, at most 255 characters each
+extern std::int32_t n_gen;  // number of samples (generations) that have individuals
 extern std::vector<std::int32_t> gen_no; // generation number of each sample, from entry 1
 
 // The command line's choices: the GenePop file named there, and the generation numbers given

@@ -40,20 +40,21 @@ class TextFile {
     friend void SkipToEnd(TextFile& text);
     friend void CloseText(TextFile& text);
 
-// From now on `watch` is shown the characters of the file as they are read, from the first one
-// it has not been shown; at the end of the file it is shown nothing more.
-void WatchText(TextFile& text, TextWatch watch);
+    // From now on `watch` is shown the characters of the file as they are read, from the first one
+    // it has not been shown; at the end of the file it is shown nothing more.
+    void WatchText(TextFile& text, TextWatch watch);
 
-// At least `count` characters from the read position on, not taken (fewer only at the end of
-// the file): for a look at the next line's first characters.
-std::string_view Ahead(TextFile& text, std::size_t count);
+    // At least `count` characters from the read position on, not taken (fewer only at the end of
+    // the file): for a look at the next line's first characters.
+    std::string_view Ahead(TextFile& text, std::size_t count);
 
-// Takes the reads back to `offset`, a place they have passed: from the buffer when it still
-// holds it, or else by reading from there again (the watch is not shown those characters twice).
-void ReturnTo(TextFile& text, std::uint64_t offset);
+    // Takes the reads back to `offset`, a place they have passed: from the buffer when it still
+    // holds it, or else by reading from there again (the watch is not shown those characters
+    // twice).
+    void ReturnTo(TextFile& text, std::uint64_t offset);
 
-// Takes every character left, so that the watch has been shown the whole file.
-void SkipToEnd(TextFile& text);
+    // Takes every character left, so that the watch has been shown the whole file.
+    void SkipToEnd(TextFile& text);
     friend void AbandonText(TextFile& text);
     friend int NextChar(TextFile& text);
     friend int PeekChar(TextFile& text);

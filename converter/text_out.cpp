@@ -27,13 +27,19 @@ OutText::~OutText() {
     AbandonOutText(*this);
 }
 
-void CreateText(OutText& out, const std::string& name) {
+void CreateText(OutText& out, const std::string& name, const std::string& told) {
     out.name = name;
+    out.told = told;
     errno = 0;
-    // Anything but a folder of that name goes; a folder fails the creation below.
+    // Anything but a folder of that name goes; a folder cannot be created over.
     struct stat info {};
-    if (lstat(name.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && unlink(name.c_str()) != 0) {
-        SystemFailure(FileOp::Create, ReadWriteFault, name);
+    if (lstat(name.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            SystemFailure(FileOp::Create, ReadWriteFault, name, EISDIR);
+        }
+        if (unlink(name.c_str()) != 0) {
+            SystemFailure(FileOp::Create, ReadWriteFault, name);
+        }
     }
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     out.file = fd < 0 ? nullptr : fdopen(fd, "wb");
@@ -51,14 +57,14 @@ void CreateText(OutText& out, const std::string& name) {
 void WriteText(OutText& out, std::string_view text) {
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), out.file) != text.size()) {
-        SystemFailure(FileOp::Write, ReadWriteFault, out.name);
+        SystemFailure(FileOp::Write, ReadWriteFault, out.told);
     }
 }
 
 void CloseOutText(OutText& out) {
     errno = 0;
     if (std::fflush(out.file) != 0) {
-        SystemFailure(FileOp::Write, ReadWriteFault, out.name);
+        SystemFailure(FileOp::Write, ReadWriteFault, out.told);
     }
     std::FILE* file = out.file;
     out.file = nullptr;
@@ -66,7 +72,7 @@ void CloseOutText(OutText& out) {
     if (std::fclose(file) != 0) {
         const int system_error = errno;
         RemoveIncomplete(out.name);
-        SystemFailure(FileOp::Close, ReadWriteFault, out.name, system_error);
+        SystemFailure(FileOp::Close, ReadWriteFault, out.told, system_error);
     }
 }
 

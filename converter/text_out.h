@@ -17,11 +17,13 @@ struct OutText {
 
     std::FILE* file = nullptr;
     std::string name;
+    std::string told; // the name a failed write or close is told under: the file it becomes
 };
 
 // Creates the file of that name afresh (mode 0666 less the umask): an earlier file or link of
-// that name is removed first, so that nothing is written through a link.
-void CreateText(OutText& out, const std::string& name);
+// that name is removed first, so that nothing is written through a link. Its writes are told as
+// writes of `told`.
+void CreateText(OutText& out, const std::string& name, const std::string& told);
 void WriteText(OutText& out, std::string_view text);
 // Closes the file; text still held for it is written first, and a failure to write it fails here.
 void CloseOutText(OutText& out);
