@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-std::vector<std::int32_t> first_slot;
+std::vector<LocusHead> locus_heads;
 std::vector<AlleleSlot> allele_slots;
 std::vector<std::vector<std::int32_t>> sample_counts;
 std::int32_t* current_counts = nullptr;
 
 void ResetTallies() {
-    first_slot.clear();
+    locus_heads.clear();
     allele_slots.clear();
     sample_counts.clear();
     current_counts = nullptr;
@@ -16,7 +16,7 @@ void ResetTallies() {
 
 void StartTallies(std::int32_t loci) {
     ResetTallies();
-    first_slot.assign(static_cast<std::size_t>(loci) + 1, -1);
+    locus_heads.assign(static_cast<std::size_t>(loci) + 1, LocusHead{{-1, -1}, {0, 0}});
 }
 
 void StartSample() {
@@ -32,21 +32,47 @@ std::int32_t SamplesTallied() {
     return static_cast<std::int32_t>(sample_counts.size());
 }
 
-void AddNewAllele(std::int32_t locus, int code, std::int32_t last) {
+namespace {
+
+// Adds `code`, seen at `locus` for the first time, after the slot `last` of its chain (-1 when
+// the locus has none), with one copy in the current sample.
+void AddNewAllele(LocusHead& head, int code, std::int32_t last) {
     const auto slot = static_cast<std::int32_t>(allele_slots.size());
     allele_slots.push_back({-1, static_cast<std::int16_t>(code)});
-    if (last < 0) {
-        first_slot[static_cast<std::size_t>(locus)] = slot;
-    } else {
+    if (last >= 0) {
         allele_slots[static_cast<std::size_t>(last)].next = slot;
+    }
+    if (head.code[0] == 0) {
+        head.code[0] = static_cast<std::int16_t>(code);
+        head.slot[0] = slot;
+        head.slot[1] = slot;
+    } else if (head.code[1] == 0) {
+        head.code[1] = static_cast<std::int16_t>(code);
+        head.slot[1] = slot;
     }
     sample_counts.back().push_back(1);
     current_counts = sample_counts.back().data();
 }
 
+} // namespace
+
+void AddOtherCopy(std::int32_t locus, int code) {
+    LocusHead& head = locus_heads[static_cast<std::size_t>(locus)];
+    std::int32_t last = -1;
+    for (std::int32_t slot = head.slot[0]; slot >= 0;
+         slot = allele_slots[static_cast<std::size_t>(slot)].next) {
+        if (allele_slots[static_cast<std::size_t>(slot)].code == code) {
+            ++current_counts[slot];
+            return;
+        }
+        last = slot;
+    }
+    AddNewAllele(head, code, last);
+}
+
 void ListAlleles(std::int32_t locus, std::vector<ListedAllele>& listed) {
     listed.clear();
-    for (std::int32_t slot = first_slot[static_cast<std::size_t>(locus)]; slot >= 0;
+    for (std::int32_t slot = locus_heads[static_cast<std::size_t>(locus)].slot[0]; slot >= 0;
          slot = allele_slots[static_cast<std::size_t>(slot)].next) {
         listed.push_back({allele_slots[static_cast<std::size_t>(slot)].code, slot});
     }
@@ -63,7 +89,7 @@ std::int32_t CountOf(std::int32_t slot, std::int32_t sample) {
 
 std::int32_t AlleleCount(std::int32_t locus) {
     std::int32_t count = 0;
-    for (std::int32_t slot = first_slot[static_cast<std::size_t>(locus)]; slot >= 0;
+    for (std::int32_t slot = locus_heads[static_cast<std::size_t>(locus)].slot[0]; slot >= 0;
          slot = allele_slots[static_cast<std::size_t>(slot)].next) {
         ++count;
     }

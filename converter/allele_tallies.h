@@ -13,9 +13,17 @@ struct AlleleSlot {
     std::int16_t code;
 };
 
+// The first two codes of a locus (0 where it has none yet), which a biallelic locus never
+// passes, and their slots; the chain of the locus's codes begins with the first. While the
+// locus has one code, both slots are its slot, so that adding 0 copies of the second is harmless.
+struct LocusHead {
+    std::int32_t slot[2];
+    std::int16_t code[2];
+};
+
 // The tables, for the inline tally below; the functions of this file are their only users.
-extern std::vector<std::int32_t> first_slot; // per locus from entry 1: its first code, or -1
-extern std::vector<AlleleSlot> allele_slots; // the codes of all loci
+extern std::vector<LocusHead> locus_heads;                   // per locus from entry 1
+extern std::vector<AlleleSlot> allele_slots;                 // the codes of all loci
 extern std::vector<std::vector<std::int32_t>> sample_counts; // per sample: a count per slot
 extern std::int32_t* current_counts;                         // the counts of the sample being read
 
@@ -27,22 +35,36 @@ void StartSample();
 // Samples started so far.
 std::int32_t SamplesTallied();
 
-// Adds `code`, seen at `locus` for the first time, after the slot `last` of its chain (-1 when
-// the locus has none), with one copy in the current sample.
-void AddNewAllele(std::int32_t locus, int code, std::int32_t last);
+// One copy of an allele of `locus` other than its first two, or of one seen for the first time.
+void AddOtherCopy(std::int32_t locus, int code);
 
-// One copy of the allele `code` (1..999) at `locus` in the current sample.
+// One copy of the allele `code` (1..999) at `locus` in the current sample. Which of the first two
+// codes it is, is chosen without a branch: in SNP data either is as likely.
 inline void AddCopy(std::int32_t locus, int code) {
-    std::int32_t last = -1;
-    for (std::int32_t slot = first_slot[static_cast<std::size_t>(locus)]; slot >= 0;
-         slot = allele_slots[static_cast<std::size_t>(slot)].next) {
-        if (allele_slots[static_cast<std::size_t>(slot)].code == code) {
-            ++current_counts[slot];
-            return;
-        }
-        last = slot;
+    const LocusHead& head = locus_heads[static_cast<std::size_t>(locus)];
+    const auto second = static_cast<std::size_t>(head.code[0] != code);
+    if ((head.code[0] == code) | (head.code[1] == code)) {
+        ++current_counts[head.slot[second]];
+        return;
     }
-    AddNewAllele(locus, code, last);
+    AddOtherCopy(locus, code);
+}
+
+// The two copies of a genotype typed whole, `first` and `second` (1..999), at `locus` in the
+// current sample. Where both are of the locus's first two codes, as nearly all genotypes of
+// SNP data are, both counts are added to without a branch on which codes they are.
+inline void AddGenotype(std::int32_t locus, int first, int second) {
+    const LocusHead& head = locus_heads[static_cast<std::size_t>(locus)];
+    const int of_first = (first == head.code[0]) + (second == head.code[0]);
+    const int of_second = (first == head.code[1]) + (second == head.code[1]);
+    if (of_first + of_second == 2) {
+        std::int32_t* counts = current_counts;
+        counts[head.slot[0]] += of_first;
+        counts[head.slot[1]] += of_second;
+        return;
+    }
+    AddCopy(locus, first);
+    AddCopy(locus, second);
 }
 
 // The alleles of a locus, in increasing order of code.

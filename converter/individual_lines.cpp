@@ -1,6 +1,7 @@
 #include "individual_lines.h"
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -63,17 +64,77 @@ template <int Digits> bool ReadGenotype(TextFile& text, int& first, int& second)
     return true;
 }
 
+bool IsDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// The usual genotype, one blank and the digits of two codes, which the genotype read would take
+// as they stand: read straight from the buffered text. It is most of a SNP file's bytes.
+template <int Digits> bool IsPlainGenotype(const char* at) {
+    bool plain = at[0] == ' ';
+    for (int k = 1; k <= 2 * Digits; ++k) {
+        plain = plain && IsDigit(at[k]);
+    }
+    return plain;
+}
+
+template <int Digits> int DigitsValue(const char* at) {
+    int value = 0;
+    for (int k = 0; k < Digits; ++k) {
+        value = 10 * value + (at[k] - '0');
+    }
+    return value;
+}
+
+// The codes of a plain genotype at `at`; false when it is not one. The four digits of a two-digit
+// genotype are checked and converted as one 32-bit word, without a branch for each character.
+template <int Digits> bool PlainCodes(const char* at, int& first, int& second) {
+    if constexpr (Digits == 2) {
+        std::uint32_t word = 0;
+        std::memcpy(&word, at + 1, sizeof word);
+        constexpr std::uint32_t High = 0xF0F0F0F0U;
+        constexpr std::uint32_t Zeros = 0x30303030U;
+        // Every byte 0x30..0x39: its high half is 3, and adding 6 does not carry out of it.
+        if (at[0] != ' ' || (word & High) != Zeros || ((word + 0x06060606U) & High) != Zeros) {
+            return false;
+        }
+        const std::uint32_t digits = word & 0x0F0F0F0FU;
+        const auto byte = [digits](int k) { return static_cast<int>((digits >> (8 * k)) & 0xFF); };
+        first = 10 * byte(0) + byte(1);
+        second = 10 * byte(2) + byte(3);
+        return true;
+    } else {
+        if (!IsPlainGenotype<Digits>(at)) {
+            return false;
+        }
+        first = DigitsValue<Digits>(at + 1);
+        second = DigitsValue<Digits>(at + 1 + Digits);
+        return true;
+    }
+}
+
 // Tallies the genotypes of one individual line, whose comma stands at `individual_at`, in the
 // current sample. False when the line ended before its last genotype.
 template <int Digits> bool TallyLine(TextFile& text, std::uint64_t individual_at, Faults& faults) {
+    constexpr std::size_t Plain = 1 + 2 * Digits;
+    std::string_view ahead = Buffered(text);
+    std::size_t at = 0; // the characters of `ahead` taken
     for (std::int32_t locus = 1; locus <= n_loc; ++locus) {
         int first = 0;
         int second = 0;
-        if (!ReadGenotype<Digits>(text, first, second)) {
-            if (faults.short_locus == 0 || locus < faults.short_locus) {
-                faults.short_locus = locus;
+        if (ahead.size() - at >= Plain && PlainCodes<Digits>(ahead.data() + at, first, second)) {
+            at += Plain;
+        } else {
+            Skip(text, at);
+            at = 0;
+            const bool whole = ReadGenotype<Digits>(text, first, second);
+            ahead = Buffered(text);
+            if (!whole) {
+                if (faults.short_locus == 0 || locus < faults.short_locus) {
+                    faults.short_locus = locus;
+                }
+                return false;
             }
-            return false;
         }
         if (first < 0 || second < 0) {
             if (faults.negative_locus == 0 || locus < faults.negative_locus) {
@@ -82,7 +143,11 @@ template <int Digits> bool TallyLine(TextFile& text, std::uint64_t individual_at
             }
             continue;
         }
-        sizes.missing_genotypes += first == 0 || second == 0 ? 1 : 0;
+        if (first > 0 && second > 0) {
+            AddGenotype(locus, first, second);
+            continue;
+        }
+        ++sizes.missing_genotypes;
         if (first > 0) {
             AddCopy(locus, first);
         }
@@ -90,6 +155,7 @@ template <int Digits> bool TallyLine(TextFile& text, std::uint64_t individual_at
             AddCopy(locus, second);
         }
     }
+    Skip(text, at);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "text_out.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -51,7 +52,9 @@ void CreateText(OutText& out, const std::string& name, const std::string& told) 
         }
         SystemFailure(FileOp::Create, ReadWriteFault, name, system_error);
     }
-    std::setvbuf(out.file, nullptr, _IOFBF, OutBufferSize);
+    // The buffer is given, since the C library takes the size of one it makes as a hint only.
+    static std::array<char, OutBufferSize> buffer;
+    std::setvbuf(out.file, buffer.data(), _IOFBF, buffer.size());
 }
 
 void WriteText(OutText& out, std::string_view text) {
