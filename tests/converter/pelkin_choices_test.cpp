@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "messages.h"
 #include "pelkin_fixture.h"
 
 namespace {
@@ -54,6 +55,18 @@ TEST_F(PelkinLimits, LociAndSamplesBeyondTheOldTablesAreConverted) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("pelkin.out").substr(0, 7), "51 2 T\n");
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+}
+
+TEST_F(PelkinLimits, NamesLongerThan255CharactersAreCutWithOneNotice) {
+    // Once every name was cut at 15 characters, without a word.
+    const std::string kept = "contig_" + std::string(248, 'x');
+    const auto run = Convert("T\nshort\n" + kept + "123\n" + kept + "\n" + kept + "45678\nPop\n" +
+                             "1 a, 0101 0101 0101 0101\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, Filled(Msg::NamesCut, {"2", "2", kept}) + "\n" +
+                           Summary("1", "1", "1", "4", "4", "0.0"));
+    EXPECT_EQ(Read("pelkin.out"), "1 4 T\n1  1  1  1  \n1.0000 2 short  1\n1.0000 2 " + kept +
+                                      "  1\n1.0000 2 " + kept + "  1\n1.0000 2 " + kept + "  1\n");
 }
 
 TEST_F(PelkinLimits, NegativeCodeIsRefusedAtItsLocus) {
