@@ -4,8 +4,8 @@
 //
 //   morvast_bench <path-to-Morvast> [<loci 1..100> <alleles 2..100>]
 //
-// Without sizes it times the largest data set Morvast accepts: 100 loci of 100 alleles. The two
-// programs are run in turn, 21 times each, and the median of each is printed.
+// Without sizes it times 100 loci of 100 alleles, the largest data set the estimator once took. The
+// two programs are run in turn, 21 times each, and the median of each is printed.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 # Prints the speed table as Markdown. Each benchmark is run three times and the run with the
 # median time is kept, so that one slow start on a busy machine does not make the figure.
-# Expects PELKIN_BENCH, PELKIN, READ_FLOOR, MORVAST_BENCH and MORVAST.
+# Expects PELKIN_BENCH, PELKIN, MORVAST_BENCH, MORVAST, MORVAST_SNP_BENCH and READ_FLOOR.
 set(runs 3)
 
 # Runs `program` with `args` three times; sets `result` to the output line of the median run,
@@ -68,18 +68,36 @@ foreach(size "25;100" "50;100" "100;100" "100;25" "100;50")
     if(NOT line MATCHES "${morvast_regex}")
         message(FATAL_ERROR "morvast_bench printed an unexpected line:\n${line}")
     endif()
-    set(largest "")
-    if(CMAKE_MATCH_2 EQUAL 100 AND CMAKE_MATCH_3 EQUAL 100)
-        set(largest " (its largest)")
-    endif()
     string(APPEND table "| Morvast | ${CMAKE_MATCH_1} samples, ${CMAKE_MATCH_2} loci of "
-                        "${CMAKE_MATCH_3} alleles${largest} | ${CMAKE_MATCH_4} | "
+                        "${CMAKE_MATCH_3} alleles | ${CMAKE_MATCH_4} | "
                         "${CMAKE_MATCH_5} | ${CMAKE_MATCH_6} | +${CMAKE_MATCH_7} ms |\n")
 endforeach()
 
+# Morvast at the size of SNP data, 10 samples of 50 individuals at 100,000 biallelic loci with and
+# without --table and 2 samples at 1,000,000 loci, against read_floor over the frequency file and
+# the report; morvast_snp_bench keeps the median of three runs of each itself.
+set(snp_table "| Data set | Size (bytes) | Report (bytes) | Wall time (ms) | Floor (ms) | Ratio to floor | Peak memory (MiB) | Bound (MiB) |\n")
+string(APPEND snp_table "|---|---:|---:|---:|---:|---:|---:|---:|\n")
+set(snp_regex "Morvast (.+) \\(([0-9]+) bytes, report ([0-9]+) bytes\\): +([0-9.]+) ms +read_floor: +([0-9.]+) ms +ratio +([0-9.]+) +peak memory +([0-9.]+) MiB of +([0-9.]+) MiB")
+foreach(size "100000;10" "100000;10;--table" "1000000;2")
+    execute_process(COMMAND ${MORVAST_SNP_BENCH} ${MORVAST} ${READ_FLOOR} ${size}
+                    OUTPUT_VARIABLE line RESULT_VARIABLE status OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT status EQUAL 0 OR NOT line MATCHES "${snp_regex}")
+        message(FATAL_ERROR "morvast_snp_bench ${size} failed (${status}):\n${line}")
+    endif()
+    string(APPEND snp_table "| ${CMAKE_MATCH_1} | ${CMAKE_MATCH_2} | ${CMAKE_MATCH_3} | "
+                            "${CMAKE_MATCH_4} | ${CMAKE_MATCH_5} | ${CMAKE_MATCH_6} | "
+                            "${CMAKE_MATCH_7} | ${CMAKE_MATCH_8} |\n")
+endforeach()
+
 message("\nSpeed, median of ${runs} runs; floor for Pelkin: the same file read once with read, "
-        "every byte touched, by a process linked and started as Pelkin is (read_floor); for Morvast a process "
+        "every byte touched, by a process linked and started as Pelkin is (read_floor); for "
+        "Morvast a process "
         "that does nothing, linked and started as Morvast is, and in the last column the time "
         "over it\n"
         "Machine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, ${os} ${release}\n\n"
-        "${table}")
+        "${table}\n"
+        "Morvast at the size of SNP data, median of three runs in turn with read_floor (one read of "
+        "the frequency file and of the report Morvast writes, touching every byte); peak memory "
+        "is Morvast's largest resident set, the bound 64 MiB and twice the frequency file\n\n"
+        "${snp_table}")

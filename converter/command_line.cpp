@@ -46,13 +46,13 @@ void TakeGenerationList(const char* list) {
         UsageError(TextOf(Msg::ListMissing));
     }
     if (!ReadGenerationList(list)) {
-        UsageError(Filled(Msg::ListMalformed, {list}));
+        UsageError(Filled(Msg::ListMalformed, {{"list", list}}));
     }
 }
 
 void TakeFileName(std::string_view argument) {
     if (name_given) {
-        UsageError(Filled(Msg::SecondFile, {argument}));
+        UsageError(Filled(Msg::SecondFile, {{"argument", argument}}));
     }
     name_given = true;
     given_name = argument;
@@ -88,7 +88,7 @@ void ReadCommandLine(int argc, char** argv) {
             // After FILE, or after "--": every argument is a file name, but an option after
             // FILE is told apart from a second FILE.
             if (argument.starts_with('-') && !after_dashes) {
-                UsageError(Filled(Msg::OptionAfterFile, {argument}));
+                UsageError(Filled(Msg::OptionAfterFile, {{"argument", argument}}));
             }
             TakeFileName(argument);
         } else if (argument == "--") {
@@ -97,12 +97,12 @@ void ReadCommandLine(int argc, char** argv) {
         } else if (argument == "--help" || argument == "-h") {
             Answer(TextOf(Msg::Usage));
         } else if (argument == "--version") {
-            Answer(Filled(Msg::Version, {ProjectVersion}));
+            Answer(Filled(Msg::Version, {{"version", ProjectVersion}}));
         } else if (argument == "--generations") {
             TakeGenerationList(argv[i + 1]);
             ++i;
         } else if (argument.starts_with('-')) {
-            UsageError(Filled(Msg::UnknownOption, {argument}));
+            UsageError(Filled(Msg::UnknownOption, {{"argument", argument}}));
         } else {
             TakeFileName(argument);
             options = false;

@@ -1,6 +1,6 @@
 #include "data_messages.h"
 
-#include <array>
+#include <vector>
 
 #include "console.h"
 #include "messages.h"
@@ -14,9 +14,9 @@ constexpr int Refused = 1;
 
 // Ends the run with the refusal `shown` on standard output, after `before`, and `hint` on
 // standard error.
-[[noreturn]] void Refuse(Msg shown, std::initializer_list<std::string_view> shown_values,
+[[noreturn]] void Refuse(Msg shown, std::initializer_list<MsgField> shown_fields,
                          const std::string& hint, const std::string& before = "") {
-    EndRun(before + Filled(shown, shown_values) + "\n", hint + "\n", Refused);
+    EndRun(before + Filled(shown, shown_fields) + "\n", hint + "\n", Refused);
 }
 
 [[noreturn]] void Refuse(Msg shown, const std::string& hint, const std::string& before = "") {
@@ -35,17 +35,14 @@ std::string Name(int locus) {
     return std::string(loc_name[locus]);
 }
 
-// A hint for the line at `line_at`: its fields (file, line number, first characters) come
-// first, then `rest`.
-std::string AtLine(Msg hint, std::uint64_t line_at, std::initializer_list<std::string> rest) {
+// A hint for the line at `line_at`: the fields of the line (file, line number, first
+// characters) and `rest`.
+std::string AtLine(Msg hint, std::uint64_t line_at, std::initializer_list<MsgField> rest) {
     const LinePlace place = PlaceOf(in_name, line_at);
     const std::string number = Number(static_cast<std::int64_t>(place.number));
-    std::array<std::string_view, 8> values{in_name, number, place.start};
-    std::size_t count = 3;
-    for (const std::string& value : rest) {
-        values.at(count++) = value;
-    }
-    return Filled(hint, std::span<const std::string_view>(values.data(), count));
+    std::vector<MsgField> fields{{"file", in_name}, {"line", number}, {"start", place.start}};
+    fields.insert(fields.end(), rest.begin(), rest.end());
+    return Filled(hint, fields);
 }
 
 } // namespace
@@ -54,9 +51,15 @@ void GenerationsDiffer(int locus, std::int64_t counted, std::int64_t first,
                        const std::optional<std::uint64_t>& short_line) {
     const std::string hint =
         short_line ? AtLine(Msg::GenerationsDifferAtLine, *short_line,
-                            {Number(locus), Name(locus), Number(counted), Number(first)})
-                   : Filled(Msg::GenerationsDifferNoLine,
-                            {in_name, Number(counted), Number(locus), Name(locus), Number(first)});
+                            {{"locus", Number(locus)},
+                             {"name", Name(locus)},
+                             {"counted", Number(counted)},
+                             {"first", Number(first)}})
+                   : Filled(Msg::GenerationsDifferNoLine, {{"file", in_name},
+                                                           {"counted", Number(counted)},
+                                                           {"locus", Number(locus)},
+                                                           {"name", Name(locus)},
+                                                           {"first", Number(first)}});
     Refuse(Msg::GenerationsDiffer, hint, ScreenClearing() + SixteenEmptyLines);
 }
 
@@ -64,20 +67,27 @@ void IndividualsDiffer(int locus, std::int64_t counted, std::int64_t first,
                        const std::optional<std::uint64_t>& short_line) {
     const std::string hint =
         short_line ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
-                            {Number(locus), Name(locus), Number(counted), Number(first)})
-                   : Filled(Msg::IndividualsDifferNoLine,
-                            {in_name, Number(counted), Number(locus), Name(locus), Number(first)});
+                            {{"locus", Number(locus)},
+                             {"name", Name(locus)},
+                             {"counted", Number(counted)},
+                             {"first", Number(first)}})
+                   : Filled(Msg::IndividualsDifferNoLine, {{"file", in_name},
+                                                           {"counted", Number(counted)},
+                                                           {"locus", Number(locus)},
+                                                           {"name", Name(locus)},
+                                                           {"first", Number(first)}});
     Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
 void ShortLine(int locus, std::uint64_t line_at) {
-    const std::string hint =
-        AtLine(Msg::ShortLine, line_at, {Number(locus), Name(locus), Number(2 * code_digits)});
+    const std::string hint = AtLine(
+        Msg::ShortLine, line_at,
+        {{"locus", Number(locus)}, {"name", Name(locus)}, {"length", Number(2 * code_digits)}});
     Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
 void NoMarkerAfterNames() {
-    Refuse(Msg::NoMarkerAfterNames, Filled(Msg::NoMarkerAfterNamesHint, {in_name}));
+    Refuse(Msg::NoMarkerAfterNames, Filled(Msg::NoMarkerAfterNamesHint, {{"file", in_name}}));
 }
 
 void TooManyLoci(std::uint64_t line_at) {
@@ -89,28 +99,34 @@ void TooManyGenerations(std::uint64_t line_at) {
 }
 
 void NegativeCode(int locus, std::uint64_t line_at) {
-    Refuse(Msg::NegativeCode, {Number(locus)},
-           AtLine(Msg::NegativeCodeAtLine, line_at, {Number(locus), Name(locus)}));
+    Refuse(Msg::NegativeCode, {{"locus", Number(locus)}},
+           AtLine(Msg::NegativeCodeAtLine, line_at,
+                  {{"locus", Number(locus)}, {"name", Name(locus)}}));
 }
 
 void TooManyCopiesAtLocus(int locus) {
-    Refuse(Msg::TooManyCopies, {Number(locus)},
-           Filled(Msg::TooManyCopiesAtLocus, {in_name, Number(locus), Name(locus)}));
+    Refuse(Msg::TooManyCopies, {{"locus", Number(locus)}},
+           Filled(Msg::TooManyCopiesAtLocus,
+                  {{"file", in_name}, {"locus", Number(locus)}, {"name", Name(locus)}}));
 }
 
 void TooManyAlleles(int locus, int alleles) {
-    Refuse(Msg::TooManyAlleles, {Number(locus)},
-           Filled(Msg::TooManyAllelesHint, {in_name, Number(alleles), Number(locus), Name(locus)}));
+    Refuse(Msg::TooManyAlleles, {{"locus", Number(locus)}},
+           Filled(Msg::TooManyAllelesHint, {{"file", in_name},
+                                            {"alleles", Number(alleles)},
+                                            {"locus", Number(locus)},
+                                            {"name", Name(locus)}}));
 }
 
 void InputWouldBeOverwritten(const std::string& written) {
     Refuse(Msg::InputWouldBeOverwritten,
-           Filled(Msg::InputWouldBeOverwrittenHint, {in_name, written}));
+           Filled(Msg::InputWouldBeOverwrittenHint, {{"file", in_name}, {"written", written}}));
 }
 
 void GenerationListDiffers() {
     const std::string generations = Number(n_gen);
     const std::string numbers = Number(static_cast<std::int64_t>(given_gen_no.size()));
-    Refuse(Msg::GenerationListDiffers, {generations, numbers},
-           Filled(Msg::GenerationListDiffersHint, {in_name, generations, numbers}));
+    Refuse(Msg::GenerationListDiffers, {{"generations", generations}, {"numbers", numbers}},
+           Filled(Msg::GenerationListDiffersHint,
+                  {{"file", in_name}, {"generations", generations}, {"numbers", numbers}}));
 }

@@ -64,9 +64,10 @@ int ErrorNumberOf(int system_error) {
 void FileFailure(FileOp op, int error_number, const std::string& explanation) {
     const auto step = static_cast<std::uint32_t>(current_step);
     const std::string where = Hex(step + static_cast<std::uint32_t>(op));
-    EndRun(Filled(Msg::RuntimeError, {std::to_string(error_number), where}) + "\n" +
-               Filled(Msg::TraceLine, {where}) + "\n" + Filled(Msg::TraceLine, {Hex(step)}) +
-               "\n\n",
+    const std::string number = std::to_string(error_number);
+    EndRun(Filled(Msg::RuntimeError, {{"number", number}, {"where", where}}) + "\n" +
+               Filled(Msg::TraceLine, {{"where", where}}) + "\n" +
+               Filled(Msg::TraceLine, {{"where", Hex(step)}}) + "\n\n",
            explanation + "\n", error_number);
 }
 
@@ -78,5 +79,6 @@ void SystemFailure(FileOp op, int fallback, const std::string& name, int system_
     const std::string reason =
         system_error > 0 ? std::strerror(system_error) : "the system gave no reason";
     FileFailure(op, system_error > 0 ? ErrorNumberOf(system_error) : fallback,
-                Filled(Msg::FileOperationFailed, {VerbOf(op), name, reason}));
+                Filled(Msg::FileOperationFailed,
+                       {{"operation", VerbOf(op)}, {"file", name}, {"reason", reason}}));
 }

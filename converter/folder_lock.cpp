@@ -17,8 +17,9 @@ constexpr int Refused = 1;
 int lock_fd = -1;
 
 void GoOnUnlocked(int system_error) {
-    std::fprintf(stderr, "%s\n",
-                 Filled(Msg::FolderNotLockedNotice, {std::strerror(system_error)}).c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        Filled(Msg::FolderNotLockedNotice, {{"reason", std::strerror(system_error)}}).c_str());
 }
 
 } // namespace

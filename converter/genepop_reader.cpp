@@ -147,7 +147,7 @@ void OpenGenePop() {
     std::optional<std::string> name;
     if (name_given) {
         PrintEmptyLines(3);
-        std::printf("%s\n", Filled(Msg::UsingData, {given_name}).c_str());
+        std::printf("%s\n", Filled(Msg::UsingData, {{"file", given_name}}).c_str());
         name = given_name;
     } else {
         name = AskFileName();
@@ -172,8 +172,10 @@ void GetGenerations() {
         const LinePlace place = PlaceOf(in_name, unread.last_char_at);
         FileFailure(
             FileOp::ReadNumber, NotANumber,
-            Filled(Msg::GenerationNumberUnread, {in_name, std::to_string(place.number), place.start,
-                                                 std::to_string(unread.sample)}));
+            Filled(Msg::GenerationNumberUnread, {{"file", in_name},
+                                                 {"line", std::to_string(place.number)},
+                                                 {"start", place.start},
+                                                 {"sample", std::to_string(unread.sample)}}));
     }
     gen_no.assign(static_cast<std::size_t>(n_gen) + 1, 0);
     for (std::int32_t p = 1; p <= n_gen; ++p) {

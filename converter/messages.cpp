@@ -1,5 +1,8 @@
 #include "messages.h"
 
+#include <stdexcept>
+#include <vector>
+
 namespace {
 
 constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
@@ -176,27 +179,64 @@ const char* TextOf(Msg id) {
     return Table[static_cast<std::size_t>(id)].text;
 }
 
-std::string Filled(Msg id, std::initializer_list<std::string_view> values) {
-    return Filled(id, std::span<const std::string_view>(values.begin(), values.size()));
+std::string Filled(Msg id, std::initializer_list<MsgField> fields) {
+    return Filled(id, std::span<const MsgField>(fields.begin(), fields.size()));
 }
 
-std::string Filled(Msg id, std::span<const std::string_view> values) {
-    const std::string_view text = TextOf(id);
-    std::string out;
-    auto value = values.begin();
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t open = text.find('{', at);
-        const std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
-        if (close == std::string_view::npos) {
-            out.append(text.substr(at));
-            break;
-        }
-        out.append(text.substr(at, open - at));
-        if (value != values.end()) {
-            out.append(*value++);
-        }
-        at = close + 1;
+std::string Filled(Msg id, std::span<const MsgField> fields) {
+    return FillFields(TextOf(id), fields);
+}
+
+namespace {
+
+bool IsNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The length of the field's name that opens at `open` ("{name}"), or 0 when the brace there
+// opens no field and stands for itself.
+std::size_t FieldNameLength(std::string_view text, std::size_t open) {
+    std::size_t end = open + 1;
+    while (end < text.size() && IsNameCharacter(text[end])) {
+        ++end;
     }
-    return out;
+    return end > open + 1 && end < text.size() && text[end] == '}' ? end - open - 1 : 0;
+}
+
+[[noreturn]] void FieldFault(std::string_view text, std::string_view what, std::string_view name) {
+    throw std::logic_error(std::string(what) + " \"" + std::string(name) + "\" in the text \"" +
+                           std::string(text) + "\"");
+}
+
+} // namespace
+
+std::string FillFields(std::string_view text, std::span<const MsgField> fields) {
+    std::vector<bool> used(fields.size(), false);
+    std::string out;
+    std::size_t at = 0;
+    for (std::size_t open = text.find('{'); open != std::string_view::npos;
+         open = text.find('{', open + 1)) {
+        const std::size_t length = FieldNameLength(text, open);
+        if (length == 0) {
+            continue;
+        }
+        const std::string_view name = text.substr(open + 1, length);
+        std::size_t k = 0;
+        while (k < fields.size() && fields[k].name != name) {
+            ++k;
+        }
+        if (k == fields.size()) {
+            FieldFault(text, "no value is given for the field", name);
+        }
+        used[k] = true;
+        out.append(text.substr(at, open - at)).append(fields[k].value);
+        at = open + length + 2;
+        open = at - 1;
+    }
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (!used[k]) {
+            FieldFault(text, "a value is given for no field", fields[k].name);
+        }
+    }
+    return out.append(text.substr(at));
 }

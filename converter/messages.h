@@ -2,8 +2,8 @@
 // version texts, the file-failure report, the refusals of a GenePop file and of a second run in
 // one folder on standard output,
 // and the lines on standard error that say what is wrong and what to change. A text may hold
-// fields written as a name in braces ("{locus}"); Filled puts the values in, in the order in
-// which the fields stand.
+// fields written as a name in braces ("{locus}"); Filled puts in each field the value given
+// under its name, so that a text whose fields are reordered keeps its values in place.
 #pragma once
 
 #include <array>
@@ -83,6 +83,17 @@ extern const std::array<MessageText, static_cast<std::size_t>(Msg::Count)> messa
 
 const char* TextOf(Msg id);
 
-// The text of `id` with its fields replaced by `values`, in order.
-std::string Filled(Msg id, std::span<const std::string_view> values);
-std::string Filled(Msg id, std::initializer_list<std::string_view> values);
+// The value of the field `name` of a text ("{name}" in it).
+struct MsgField {
+    std::string_view name;
+    std::string_view value;
+};
+
+// `text` with every field replaced by the value given under its name. A field without a value,
+// or a value whose name stands in no field, is a fault of the program, not of its input, and
+// throws std::logic_error naming the text and the field.
+std::string FillFields(std::string_view text, std::span<const MsgField> fields);
+
+// The text of `id` with its fields filled by name.
+std::string Filled(Msg id, std::span<const MsgField> fields);
+std::string Filled(Msg id, std::initializer_list<MsgField> fields);

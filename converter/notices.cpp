@@ -50,25 +50,31 @@ std::string MissingShare() {
 
 void ReadAsThreeDigit(std::uint64_t line_at) {
     const LinePlace place = PlaceOf(in_name, line_at);
-    Notice(Filled(Msg::ReadAsThreeDigit, {in_name, std::to_string(place.number)}));
+    Notice(
+        Filled(Msg::ReadAsThreeDigit, {{"file", in_name}, {"line", std::to_string(place.number)}}));
 }
 
 void NamesCut(std::int64_t count, std::int32_t first) {
-    Notice(Filled(Msg::NamesCut, {std::to_string(count), std::to_string(first), loc_name[first]}));
+    Notice(Filled(Msg::NamesCut, {{"count", std::to_string(count)},
+                                  {"locus", std::to_string(first)},
+                                  {"name", loc_name[first]}}));
 }
 
 void EmptySample(std::uint64_t marker_at) {
     const LinePlace place = PlaceOf(in_name, marker_at);
-    Notice(Filled(Msg::EmptySample, {in_name, std::to_string(place.number)}));
+    Notice(Filled(Msg::EmptySample, {{"file", in_name}, {"line", std::to_string(place.number)}}));
 }
 
 void UntypedGeneration(std::int32_t locus, std::int32_t generation_number) {
-    Notice(Filled(Msg::UntypedGeneration,
-                  {std::to_string(locus), loc_name[locus], std::to_string(generation_number)}));
+    Notice(Filled(Msg::UntypedGeneration, {{"locus", std::to_string(locus)},
+                                           {"name", loc_name[locus]},
+                                           {"generation", std::to_string(generation_number)}}));
 }
 
 void UntypedLocus(std::int32_t locus) {
-    Notice(Filled(Msg::UntypedLocus, {std::to_string(locus), loc_name[locus], in_name}));
+    Notice(
+        Filled(Msg::UntypedLocus,
+               {{"locus", std::to_string(locus)}, {"name", loc_name[locus]}, {"file", in_name}}));
 }
 
 void ReportConversion() {
@@ -76,7 +82,10 @@ void ReportConversion() {
     for (std::int32_t l = 1; l <= n_loc; ++l) {
         single += AlleleCount(l) == 1 ? 1 : 0;
     }
-    Notice(Filled(Msg::Summary,
-                  {std::to_string(n_gen), ListOf(gen_no, 1), ListOf(SizesRead().individuals, 0),
-                   std::to_string(n_loc), std::to_string(single), MissingShare()}));
+    Notice(Filled(Msg::Summary, {{"samples", std::to_string(n_gen)},
+                                 {"generations", ListOf(gen_no, 1)},
+                                 {"individuals", ListOf(SizesRead().individuals, 0)},
+                                 {"loci", std::to_string(n_loc)},
+                                 {"single", std::to_string(single)},
+                                 {"missing", MissingShare()}}));
 }

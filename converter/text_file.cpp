@@ -77,7 +77,7 @@ void OpenText(TextFile& text, const std::string& name) {
     bool other_kind = false;
     text.file_ = OpenRegular(name, other_kind);
     if (other_kind) {
-        FileFailure(FileOp::Open, AccessDenied, Filled(Msg::NotARegularFile, {name}));
+        FileFailure(FileOp::Open, AccessDenied, Filled(Msg::NotARegularFile, {{"file", name}}));
     }
     if (text.file_ == nullptr) {
         SystemFailure(FileOp::Open, NoSuchFile, name);

@@ -1,12 +1,11 @@
 #include "calibrated_limits.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "compensated_sum.h"
 #include "data_tables.h"
-#include "drift_statistic.h"
-#include "leave_one_out.h"
 #include "t_quantile.h"
 
 namespace {
@@ -29,40 +28,50 @@ CalibratedLimits Undefined() {
             not_a_number, not_a_number, not_a_number};
 }
 
+// The mean of `v` and sqrt(((m - 1)/m) times the sum of the squared deviations about it), with
+// the running sums of `Sum`.
+template <class Sum> void MeanAndSe(const std::vector<double>& v, double& mean, double& se) {
+    const auto m = static_cast<double>(v.size());
+    Sum sum;
+    for (const double value : v) {
+        sum.Add(value);
+    }
+    mean = sum.Value() / m;
+    Sum squares;
+    for (const double value : v) {
+        squares.Add((value - mean) * (value - mean));
+    }
+    se = std::sqrt(((m - 1.0) / m) * squares.Value());
+}
+
 } // namespace
 
-CalibratedLimits CalibratedLimitsOf(int first_sample) {
-    const DriftSums all_loci = ComputeF(1, n_loci, first_sample);
-    const auto sets = LeaveOneOutSums(first_sample);
-
+CalibratedLimits CalibratedLimitsOf(const DriftSums& all_loci, const LeaveOneOut& sets) {
     // The set without locus L uses every allele but those of L, so L uses one exactly when
     // that set uses fewer than all loci together.
-    std::array<double, MaxLoci> v{};
-    int m = 0;
+    std::vector<double> v;
     for (int L = 1; L <= n_loci; ++L) {
-        if (sets[L].Kl == all_loci.Kl) {
+        const DriftSums set = sets.Without(L);
+        if (set.Kl == all_loci.Kl) {
             continue;
         }
-        const double Fs = sets[L].num / sets[L].den;
+        const double Fs = set.num / set.den;
         if (!(Fs > 0.0) || !std::isfinite(Fs)) {
             return Undefined();
         }
-        v[m++] = std::log(Fs);
+        v.push_back(std::log(Fs));
     }
+    const int m = static_cast<int>(v.size());
     if (m < 2) {
         return Undefined();
     }
-
-    double sum = 0.0;
-    for (int i = 0; i < m; ++i) {
-        sum += v[i];
+    double mean = 0.0;
+    double se = 0.0;
+    if (n_loci <= PlainSumLoci) {
+        MeanAndSe<PlainSum>(v, mean, se);
+    } else {
+        MeanAndSe<CompensatedSum>(v, mean, se);
     }
-    const double mean = sum / m;
-    double squares = 0.0;
-    for (int i = 0; i < m; ++i) {
-        squares += (v[i] - mean) * (v[i] - mean);
-    }
-    const double se = std::sqrt((static_cast<double>(m - 1) / m) * squares);
     const double half_width = TQuantile(0.975, m - 1) * se;
 
     CalibratedLimits limits;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "compensated_sum.h"
+
 // No locus: ComputeF's left_out when every locus of the range is taken.
 inline constexpr int NoLocus = 0;
 
@@ -12,14 +14,19 @@ inline constexpr int NoLocus = 0;
 // two samples' sizes is at least MinSize and it is neither absent from both samples nor fixed in
 // both. With no allele used every member is 0.
 struct DriftSums {
-    double num = 0.0;    // sum of (p - q)^2 over the alleles used, p and q their frequencies
-    double den = 0.0;    // sum of z(1 - z), z = (p + q)/2
-    double S1 = 0.0;     // harmonic mean, weighted by allele, of the first sample's size
-    double S2 = 0.0;     // and of the second's, in individuals
-    double t_span = 0.0; // generations between the samples, averaged over the loci that used
-                         // an allele
-    std::int32_t Kl = 0; // alleles used
+    double num = 0.0;           // sum of (p - q)^2 over the alleles used, p and q their frequencies
+    double den = 0.0;           // sum of z(1 - z), z = (p + q)/2
+    double S1 = 0.0;            // harmonic mean, weighted by allele, of the first sample's size
+    double S2 = 0.0;            // and of the second's, in individuals
+    double t_span = 0.0;        // generations between the samples, averaged over the loci that used
+                                // an allele
+    std::int64_t Kl = 0;        // alleles used
+    std::int64_t loci_used = 0; // loci that use an allele
 };
+
+// Up to this many loci the sums are added plainly, locus after locus, as they always were, so
+// that every digit of a report of such a data set stays; over more loci they are compensated.
+inline constexpr int PlainSumLoci = 100;
 
 // What one allele adds to the sums of DriftSums when it is used.
 struct AlleleTerms {
@@ -41,9 +48,36 @@ struct AlleleTerms {
 // when it is, `terms` holds what it adds.
 bool AlleleUsed(int L, int k, int first_sample, AlleleTerms& terms);
 
+// The same for the interval between any two samples, `earlier` and `later`, not only
+// consecutive ones, as the classical F statistics take every pair.
+bool AlleleUsedBetween(int L, int k, int earlier, int later, AlleleTerms& terms);
+
+// The sums of DriftSums as they run over the loci of a set, in the way of summing `Sum`, with
+// the count of loci that use an allele.
+template <class Sum> struct RunningSums {
+    Sum num;
+    Sum den;
+    Sum inverse_first;
+    Sum inverse_second;
+    std::int64_t Kl = 0;
+    std::int64_t contributing_loci = 0;
+};
+
+// Adds the terms of the alleles that locus L uses in the interval from first_sample to the next
+// sample, in the order of the alleles.
+template <class Sum> void AddLocus(int L, int first_sample, RunningSums<Sum>& sums);
+
+// The sums of a set from its running sums: the sums of reciprocals become harmonic means.
+// Every locus that uses an allele spans the same generations, so their mean is that span.
+template <class Sum> DriftSums Finished(const RunningSums<Sum>& sums, int first_sample);
+
 // The sums over loci first_locus..last_locus, but for the locus left_out (NoLocus for none),
 // for the interval from first_sample to the next sample. Loci are numbered from 1.
 DriftSums ComputeF(int first_locus, int last_locus, int first_sample, int left_out = NoLocus);
+
+// The generations between sample `first_sample` and the next, in double: two generation numbers
+// far apart would overflow 32 bits.
+double Span(int first_sample);
 
 // Which shift takes the first factor of the divisor of Fs': the report's rows take Fs, the
 // jackknife takes the corrected numerator Fs'' itself.
@@ -70,6 +104,8 @@ struct RowValues {
     double Ne = 0.0;
 };
 RowValues EvaluateRow(int first_locus, int last_locus, int first_sample);
+// The values of a row from the sums of its loci.
+RowValues RowOf(const DriftSums& sums);
 
 // Ne = t / 2Fs'; not a number when Fs' lies within 1e-7 of zero.
 double ComputeNe(double Fs_corrected, double t_span);

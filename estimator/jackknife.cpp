@@ -1,10 +1,11 @@
 #include "jackknife.h"
 
 #include <cmath>
+#include <vector>
 
+#include "compensated_sum.h"
 #include "data_tables.h"
 #include "drift_statistic.h"
-#include "leave_one_out.h"
 
 namespace {
 
@@ -18,29 +19,69 @@ double StandardError(int m, double sum, double sum_of_squares) {
     return std::sqrt(spread);
 }
 
-} // namespace
+// sqrt(((m - 1)/m) times the sum of squared deviations).
+double StandardError(int m, const CompensatedSum& squares) {
+    return std::sqrt((static_cast<double>(m - 1) / m) * squares.Value());
+}
 
-JackknifeResult Jackknife(int first_sample) {
+// The means of the leave-one-out values and their SEs from the squared deviations about the
+// means, with compensated sums; the values are kept for the second pass.
+JackknifeResult CompensatedJackknife(const LeaveOneOut& sets) {
     JackknifeResult result;
     result.m = n_loci;
-    const auto sets = LeaveOneOutSums(first_sample);
+    std::vector<Shifts> values(static_cast<std::size_t>(result.m));
+    CompensatedSum sum_Fs;
+    CompensatedSum sum_corrected;
+    for (int L = 1; L <= result.m; ++L) {
+        const DriftSums set = sets.Without(L);
+        Shifts& shifts = values[static_cast<std::size_t>(L - 1)];
+        shifts = ShiftsOf(set, DivisorShift::CorrectedNumerator);
+        sum_Fs.Add(shifts.Fs);
+        sum_corrected.Add(shifts.Fs_corrected);
+        result.t_span = set.t_span;
+    }
+    result.mean_Fs = sum_Fs.Value() / result.m;
+    result.mean_Fs_corrected = sum_corrected.Value() / result.m;
+    CompensatedSum squares_Fs;
+    CompensatedSum squares_corrected;
+    for (const Shifts& shifts : values) {
+        const double deviation = shifts.Fs - result.mean_Fs;
+        const double corrected_deviation = shifts.Fs_corrected - result.mean_Fs_corrected;
+        squares_Fs.Add(deviation * deviation);
+        squares_corrected.Add(corrected_deviation * corrected_deviation);
+    }
+    result.se_Fs = StandardError(result.m, squares_Fs);
+    result.se_Fs_corrected = StandardError(result.m, squares_corrected);
+    return result;
+}
+
+JackknifeResult PlainJackknife(const LeaveOneOut& sets) {
+    JackknifeResult result;
+    result.m = n_loci;
     double sum_Fs = 0.0;
     double sum_Fs_squared = 0.0;
     double sum_corrected = 0.0;
     double sum_corrected_squared = 0.0;
     for (int L = 1; L <= result.m; ++L) {
-        const Shifts shifts = ShiftsOf(sets[L], DivisorShift::CorrectedNumerator);
+        const DriftSums set = sets.Without(L);
+        const Shifts shifts = ShiftsOf(set, DivisorShift::CorrectedNumerator);
         sum_Fs += shifts.Fs;
         sum_Fs_squared += shifts.Fs * shifts.Fs;
         sum_corrected += shifts.Fs_corrected;
         sum_corrected_squared += shifts.Fs_corrected * shifts.Fs_corrected;
-        result.t_span = sets[L].t_span;
+        result.t_span = set.t_span;
     }
     result.mean_Fs = sum_Fs / result.m;
     result.mean_Fs_corrected = sum_corrected / result.m;
     result.se_Fs = StandardError(result.m, sum_Fs, sum_Fs_squared);
     result.se_Fs_corrected = StandardError(result.m, sum_corrected, sum_corrected_squared);
     return result;
+}
+
+} // namespace
+
+JackknifeResult Jackknife(const LeaveOneOut& sets) {
+    return n_loci <= PlainSumLoci ? PlainJackknife(sets) : CompensatedJackknife(sets);
 }
 
 JackknifeLimits LimitsOf(const JackknifeResult& r) {

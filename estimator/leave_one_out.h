@@ -1,12 +1,27 @@
-// The sums of ComputeF for every set of all loci but one, worked out side by side in one pass
-// over the loci instead of one pass for each locus left out.
+// The sums of ComputeF for every set of all loci but one, for one interval, without a pass over
+// all other loci for each locus left out.
 #pragma once
 
-#include <array>
+#include <vector>
 
-#include "data_tables.h"
 #include "drift_statistic.h"
 
-// Per left-out locus L (1..n_loci, index 0 unused), for the interval from `first_sample` to the
-// next sample: the same sums, bit for bit, as ComputeF(1, n_loci, first_sample, L) gives.
-std::array<DriftSums, MaxLoci + 1> LeaveOneOutSums(int first_sample);
+class LeaveOneOut {
+  public:
+    // The sets of the interval from `first_sample` to the next sample. Up to PlainSumLoci loci
+    // every set is worked out side by side in one pass, bit for bit as ComputeF adds it; over
+    // more, a set is the compensated sum of all loci less the locus's own terms, so that the
+    // cost grows with the loci times their alleles.
+    explicit LeaveOneOut(int first_sample);
+
+    // The sums of the set without locus L (1..n_loci).
+    DriftSums Without(int L) const;
+
+    // The sums of all loci, as ComputeF gives them.
+    DriftSums AllLoci() const;
+
+  private:
+    int first_sample_;
+    std::vector<DriftSums> plain_sets_;      // by locus left out, up to PlainSumLoci loci
+    RunningSums<CompensatedSum> all_loci_{}; // over more loci
+};

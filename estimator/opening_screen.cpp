@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "data_tables.h"
+#include "messages.h"
 
 namespace {
 
@@ -39,16 +40,15 @@ const char* const explained_rows[] = {
 } // namespace
 
 void OpeningScreen() {
-    std::printf("                          Morvast                                 \n\n");
-    std::printf("Estimates variance-effective size (Ne) of a single population from\n");
-    std::printf("observed differences in allele frequencies among temporally spaced\n");
-    std::printf("samples. Up to %i samples scored for up to %i loci (each with\n", MaxSamples,
-                MaxLoci);
-    std::printf("max %i alleles) can be used for input (samples should be ordered).\n\n",
-                MaxAlleles);
-    std::printf("The computed statistic is based on Marsk & Tellby's (2007) estimator\n");
+    std::fprintf(console, "                          Morvast                                 \n\n");
+    std::fprintf(console, "Estimates variance-effective size (Ne) of a single population from\n");
+    std::fprintf(console, "observed differences in allele frequencies among temporally spaced\n");
+    std::fprintf(console, "samples. Any number of samples and loci (each locus with at most\n");
+    std::fprintf(console, "%i alleles) can be used for input (samples should be ordered).\n\n",
+                 MaxAlleles);
+    std::fprintf(console, "The computed statistic is based on Marsk & Tellby's (2007) estimator\n");
     for (const char* row : explained_rows) {
-        std::printf("%-66s\n", row);
+        std::fprintf(console, "%-66s\n", row);
     }
-    std::printf("%s\n\n", version_text);
+    std::fprintf(console, "%s\n\n", version_text);
 }

@@ -9,9 +9,20 @@ namespace {
 const char* const fixed_mark = "   fixed            ";
 
 // Fs, Fs', t and Ne as the rows and the jackknife's mean print them.
+void AppendStatistics(std::string& text, double Fs, double Fs_corrected, double t_span, double Ne) {
+    AppendFixed(text, Fs, 12, 7);
+    text += ' ';
+    AppendFixed(text, Fs_corrected, 12, 7);
+    text += ' ';
+    AppendFixed(text, t_span, 6, 1);
+    text += "  ";
+    AppendFixed(text, Ne, 8, 0);
+}
+
 std::string StatisticFields(double Fs, double Fs_corrected, double t_span, double Ne) {
-    return FixedField(Fs, 12, 7) + " " + FixedField(Fs_corrected, 12, 7) + " " +
-           FixedField(t_span, 6, 1) + "  " + FixedField(Ne, 8, 0);
+    std::string text;
+    AppendStatistics(text, Fs, Fs_corrected, t_span, Ne);
+    return text;
 }
 
 std::string StatisticFields(const RowValues& row) {
@@ -24,24 +35,36 @@ std::string LimitFields(double Fs, double Fs_corrected, double Ne) {
            FixedField(Ne, 8, 0);
 }
 
-std::string LocusRowText(int L, const RowValues& row) {
+} // namespace
+
+// Written field by field into the text: the report holds a row for every locus and interval.
+void AppendLocusRow(std::string& text, int L, const RowValues& row) {
     const DriftSums& sums = row.sums;
-    std::string text = "\n";
-    text += TextField(locusname[L], 10);
-    text += IntegerField(sums.Kl, 6) + "  " + FixedField(sums.S1, 6, 0) + "  " +
-            FixedField(sums.S2, 6, 0) + "  ";
-    return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
+    text += '\n';
+    AppendText(text, locusname[static_cast<std::size_t>(L)], 10);
+    AppendText(text, std::to_string(sums.Kl), 6);
+    text += "  ";
+    AppendFixed(text, sums.S1, 6, 0);
+    text += "  ";
+    AppendFixed(text, sums.S2, 6, 0);
+    text += "  ";
+    if (sums.Kl < 1) {
+        text += fixed_mark;
+        return;
+    }
+    AppendStatistics(text, row.shifts.Fs, row.shifts.Fs_corrected, sums.t_span, row.Ne);
 }
 
-std::string AllLociRowText(const RowValues& row) {
-    const DriftSums& sums = row.sums;
+std::string AllLociText(const IntervalEstimate& estimate) {
+    const DriftSums& sums = estimate.all_loci.sums;
     std::string text = "\n  All loci";
     text += IntegerField(sums.Kl, 6) + "    " + FixedField(sums.S1, 6, 1) + "  " +
             FixedField(sums.S2, 6, 1);
-    return text + (sums.Kl < 1 ? fixed_mark : StatisticFields(row));
+    text += estimate.estimated
+                ? StatisticFields(estimate.all_loci) + JackknifeText(estimate.jackknife)
+                : fixed_mark;
+    return text + "\n\n";
 }
-
-} // namespace
 
 std::string JackknifeText(const JackknifeResult& r) {
     const JackknifeLimits limits = LimitsOf(r);
@@ -72,20 +95,11 @@ std::string PreambleText() {
            "         - multiple sample intervals are computed separately\n\n";
 }
 
-std::string IntervalText(int first_sample) {
-    std::string text = "Estimated drift (Fs') and Ne over the interval from " +
-                       IntegerField(t[first_sample], 4) + " to " +
-                       IntegerField(t[first_sample + 1], 4) + ":\n";
-    text += "     Locus     K      S1      S2     Fs           Fs'          t          Ne";
-    for (int L = 1; L <= n_loci; ++L) {
-        text += LocusRowText(L, EvaluateRow(L, L, first_sample));
-    }
-    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
-    text += AllLociRowText(all_loci);
-    if (all_loci.sums.Kl >= 1) {
-        text += JackknifeText(Jackknife(first_sample));
-    }
-    return text + "\n\n";
+std::string IntervalHeadText(int first_sample) {
+    return "Estimated drift (Fs') and Ne over the interval from " +
+           IntegerField(Generation(first_sample), 4) + " to " +
+           IntegerField(Generation(first_sample + 1), 4) + ":\n" +
+           "     Locus     K      S1      S2     Fs           Fs'          t          Ne";
 }
 
 std::string LegendText() {

@@ -1,6 +1,7 @@
 #include "report_file.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -9,12 +10,17 @@
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
+#include "stop_signals.h"
 #include "whole_write.h"
 
 namespace {
 
 int outfile = -1;     // the report file while the run holds it
 bool created = false; // whether this run made the report file
+// The length of the report file before this run's report, once the report has been started on
+// a regular file; -1 before, or on a file that cannot be cut back.
+off_t earlier_length = -1;
+StreamedWrite report;
 
 // Opens `outfilename` for appending and tells whether the open made the file: making it
 // exclusively first, and opening it as it stands when it exists. -1 when it cannot be opened.
@@ -41,6 +47,24 @@ int OpenForAppending(bool& made) {
     return open(outfilename.c_str(), flags | O_CREAT, 0666);
 }
 
+// Opens the report file as OpenForAppending does, and registers a file that the open made, to
+// be removed should a signal end the run while it holds nothing.
+int OpenRegistered() {
+    const StopSignalsHeld held;
+    const int fd = OpenForAppending(created);
+    const int error_number = errno;
+    RegisterMadeReport(fd >= 0 && created ? outfilename.c_str() : nullptr, fd);
+    errno = error_number;
+    return fd;
+}
+
+// Ends the run: the report could not be written whole, for the reason `error_number` gives.
+[[noreturn]] void NotWritten(int error_number) {
+    Error(Say(Text::cannot_write_report, {{"REPORT", outfilename}}),
+          Say(Text::report_write_hint,
+              {{"REPORT", outfilename}, {"REASON", std::strerror(error_number)}}));
+}
+
 bool IsRegular(const struct stat& status) {
     return S_ISREG(status.st_mode);
 }
@@ -65,44 +89,73 @@ void LockReport() {
             return;
         }
         close(outfile);
-        outfile = OpenForAppending(created);
+        outfile = OpenRegistered();
         if (outfile < 0) {
-            Error(Say(Text::cannot_write_report, {outfilename}));
+            NotWritten(errno);
         }
     }
+}
+
+// Cuts the report file back and ends the run.
+[[noreturn]] void ReportNotWritten() {
+    const int error_number = errno;
+    AbandonReport();
+    NotWritten(error_number);
 }
 
 } // namespace
 
 void OpenReport() {
-    outfile = OpenForAppending(created);
+    outfile = OpenRegistered();
     if (outfile < 0) {
-        Error(Say(Text::cannot_open_report));
+        Error(Say(Text::cannot_open_report),
+              Say(Text::report_open_hint,
+                  {{"REPORT", outfilename}, {"REASON", std::strerror(errno)}}));
     }
 }
 
-void AppendReport(const std::string& report) {
+void StartReport() {
     LockReport();
     struct stat held {};
-    const bool regular = fstat(outfile, &held) == 0 && IsRegular(held);
-    if (!WriteWhole(outfile, report)) {
-        if (regular) {
-            // Back to the length it had, earlier reports whole and nothing of this one.
-            static_cast<void>(ftruncate(outfile, held.st_size));
-        }
-        AbandonReport();
-        Error(Say(Text::cannot_write_report, {outfilename}));
+    earlier_length = fstat(outfile, &held) == 0 && IsRegular(held) ? held.st_size : -1;
+    if (earlier_length >= 0) {
+        RegisterReportAppend(outfile, earlier_length);
     }
+    report.Start(outfile);
+}
+
+void WriteReport(std::string_view text) {
+    if (!report.Put(text)) {
+        ReportNotWritten();
+    }
+}
+
+void FinishReport() {
+    // Until the table is in place: a report is whole or not there at all.
+    HoldStopSignals();
+    if (!report.Flush()) {
+        ReportNotWritten();
+    }
+    RegisterReportAppend(-1, 0);
+    earlier_length = -1;
+    RegisterMadeReport(nullptr, -1);
     const int closed = close(outfile);
     outfile = -1;
     if (closed != 0) {
-        Error(Say(Text::cannot_write_report, {outfilename}));
+        NotWritten(errno);
     }
 }
 
 void AbandonReport() {
     if (outfile < 0) {
         return;
+    }
+    report.Drop();
+    if (earlier_length >= 0) {
+        // Back to the length it had, earlier reports whole and nothing of this one.
+        static_cast<void>(ftruncate(outfile, earlier_length));
+        RegisterReportAppend(-1, 0);
+        earlier_length = -1;
     }
     if (created) {
         while (flock(outfile, LOCK_EX) != 0 && errno == EINTR) {
@@ -113,6 +166,7 @@ void AbandonReport() {
             unlink(outfilename.c_str());
         }
     }
+    RegisterMadeReport(nullptr, -1);
     close(outfile);
     outfile = -1;
 }

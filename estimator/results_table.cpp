@@ -1,14 +1,12 @@
 #include "results_table.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "calibrated_limits.h"
 #include "data_tables.h"
-#include "drift_statistic.h"
-#include "jackknife.h"
 
 namespace {
 
@@ -17,7 +15,8 @@ const char* const header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
                            "\tjk_Fs_lower\tjk_Fs_upper\tjk_Fsp_lower\tjk_Fsp_upper"
                            "\tjk_Ne_lower\tjk_Ne_upper"
                            "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
-                           "\tcal_Ne_lower\tcal_Ne_upper\n";
+                           "\tcal_Ne_lower\tcal_Ne_upper"
+                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den\n";
 
 const std::string not_available = "NA";
 constexpr int jackknife_columns = 11;
@@ -28,9 +27,13 @@ using Cells = std::vector<std::string>;
 std::string RowText(const Cells& cells) {
     std::string text;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        text += (i == 0 ? "" : "\t") + cells[i];
+        if (i > 0) {
+            text += '\t';
+        }
+        text += cells[i];
     }
-    return text + "\n";
+    text += '\n';
+    return text;
 }
 
 // A tab or a carriage return would end the cell or the row in R and in spreadsheets, and a
@@ -45,14 +48,14 @@ std::string CellText(std::string name) {
 }
 
 // The interval's columns and those of a row's own values; a row with no allele used is
-// "fixed" in the report, with no Fs, Fs', t or Ne.
+// "fixed" in the report, with no Fs, Fs' or Ne. Its t is the interval's all the same.
 Cells StatisticCells(int first_sample, const std::string& locus, const RowValues& row) {
     const DriftSums& sums = row.sums;
     const bool fixed = sums.Kl < 1;
     auto value = [fixed](double v) { return fixed ? not_available : TableNumber(v); };
-    return {std::to_string(t[first_sample]),
-            std::to_string(t[first_sample + 1]),
-            value(sums.t_span),
+    return {std::to_string(Generation(first_sample)),
+            std::to_string(Generation(first_sample + 1)),
+            TableNumber(Span(first_sample)),
             CellText(locus),
             std::to_string(sums.Kl),
             TableNumber(sums.S1),
@@ -62,8 +65,7 @@ Cells StatisticCells(int first_sample, const std::string& locus, const RowValues
             value(row.Ne)};
 }
 
-void AddJackknifeCells(Cells& cells, int first_sample) {
-    const JackknifeResult r = Jackknife(first_sample);
+void AddJackknifeCells(Cells& cells, const JackknifeResult& r) {
     const JackknifeLimits limits = LimitsOf(r);
     for (const double v :
          {r.mean_Fs, r.mean_Fs_corrected, limits.Ne_of_mean, r.se_Fs, r.se_Fs_corrected,
@@ -73,31 +75,21 @@ void AddJackknifeCells(Cells& cells, int first_sample) {
     }
 }
 
-void AddCalibratedCells(Cells& cells, int first_sample) {
-    const CalibratedLimits c = CalibratedLimitsOf(first_sample);
+void AddCalibratedCells(Cells& cells, const CalibratedLimits& c) {
     for (const double v :
          {c.lower_Fs, c.upper_Fs, c.lower_corrected, c.upper_corrected, c.lower_Ne, c.upper_Ne}) {
         cells.push_back(TableNumber(v));
     }
 }
 
-std::string IntervalRows(int first_sample) {
-    std::string text;
-    for (int L = 1; L <= n_loci; ++L) {
-        Cells cells = StatisticCells(first_sample, locusname[L], EvaluateRow(L, L, first_sample));
-        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
-        text += RowText(cells);
-    }
-    const RowValues all_loci = EvaluateRow(1, n_loci, first_sample);
-    Cells cells = StatisticCells(first_sample, "all", all_loci);
-    // The report gives the jackknife only for an all-loci row that is not fixed.
-    if (all_loci.sums.Kl >= 1) {
-        AddJackknifeCells(cells, first_sample);
-        AddCalibratedCells(cells, first_sample);
-    } else {
-        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
-    }
-    return text + RowText(cells);
+// The columns that let the rows of several runs be combined: the plan and N, the loci that use
+// an allele, and the sums of Fs, whose ratio over the runs is the Fs of all their loci.
+void AddCombiningCells(Cells& cells, const DriftSums& sums) {
+    cells.push_back(std::to_string(sample_plan));
+    cells.push_back(sample_plan == 1 ? std::to_string(census_size) : not_available);
+    cells.push_back(std::to_string(sums.loci_used));
+    cells.push_back(TableNumber(sums.num));
+    cells.push_back(TableNumber(sums.den));
 }
 
 } // namespace
@@ -109,15 +101,35 @@ std::string TableNumber(double value) {
     if (std::isinf(value)) {
         return value > 0 ? "Inf" : "-Inf";
     }
+    // to_chars with a precision writes as printf's "%.17g" does, at a fraction of its cost: a
+    // table of many thousands of loci holds millions of numbers.
     std::array<char, 32> text;
-    const int length = std::snprintf(text.data(), text.size(), "%.17g", value);
-    return std::string(text.data(), static_cast<std::size_t>(length));
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
+                                   std::chars_format::general, 17)
+                         .ptr;
+    return std::string(text.data(), end);
 }
 
-std::string TableText() {
-    std::string text = header;
-    for (int sample = 1; sample < n_samples; ++sample) {
-        text += IntervalRows(sample);
+std::string TableHeaderText() {
+    return header;
+}
+
+std::string LocusTableRow(int first_sample, int L, const RowValues& row) {
+    Cells cells = StatisticCells(first_sample, locusname[static_cast<std::size_t>(L)], row);
+    cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
+    AddCombiningCells(cells, row.sums);
+    return RowText(cells);
+}
+
+std::string AllLociTableRow(int first_sample, const IntervalEstimate& estimate) {
+    Cells cells = StatisticCells(first_sample, "all", estimate.all_loci);
+    // The report gives the jackknife only for an all-loci row that is not fixed.
+    if (estimate.estimated) {
+        AddJackknifeCells(cells, estimate.jackknife);
+        AddCalibratedCells(cells, estimate.calibrated);
+    } else {
+        cells.insert(cells.end(), jackknife_columns + calibrated_columns, not_available);
     }
-    return text;
+    AddCombiningCells(cells, estimate.all_loci.sums);
+    return RowText(cells);
 }

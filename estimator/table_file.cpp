@@ -8,109 +8,215 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "command_line.h"
 #include "data_tables.h"
 #include "error.h"
 #include "messages.h"
+#include "stop_signals.h"
 #include "whole_write.h"
 
 namespace {
 
 // The draft's name while it exists, empty otherwise.
 std::string draft_name;
+// The draft while it is written, or the device the table goes straight to; -1 otherwise.
+int table_fd = -1;
+// The nameless file a table that goes straight to a device is formatted into, while it is open;
+// -1 otherwise.
+int formatted = -1;
+// What is written to the draft or the nameless file.
+StreamedWrite table_out;
 
 void RemoveDraft() {
     if (!draft_name.empty()) {
+        RegisterDraft(nullptr);
         unlink(draft_name.c_str());
         draft_name.clear();
     }
 }
 
+void CloseTable() {
+    table_out.Drop();
+    if (table_fd >= 0) {
+        close(table_fd);
+        table_fd = -1;
+    }
+    if (formatted >= 0) {
+        close(formatted);
+        formatted = -1;
+    }
+}
+
 [[noreturn]] void TableNotWritten(int error_number) {
+    CloseTable();
     RemoveDraft();
-    Error(Say(Text::cannot_write_table, {tablefilename, std::strerror(error_number)}));
+    Error(Say(Text::cannot_write_table,
+              {{"TABLE", tablefilename}, {"REASON", std::strerror(error_number)}}));
 }
 
-// The path with every link and "." and ".." of its part that exists resolved; empty when that
-// fails.
-std::filesystem::path Resolved(const std::string& name) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-    if (error) {
-        return {};
-    }
-    std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
-    return error ? std::filesystem::path() : resolved;
+// The folder of the table's name, as the system reads it.
+std::string FolderOf(const std::string& name) {
+    const std::string folder = std::filesystem::path(name).parent_path().string();
+    return folder.empty() ? "." : folder;
 }
 
-// Whether two names stand for one file: the same name, the same path once resolved (the report
-// file need not exist yet), or one file under two names.
-bool SameFile(const std::string& a, const std::string& b) {
-    if (a == b) {
-        return true;
-    }
-    const std::filesystem::path a_path = Resolved(a);
-    if (!a_path.empty() && a_path == Resolved(b)) {
-        return true;
-    }
-    struct stat a_stat;
-    struct stat b_stat;
-    return stat(a.c_str(), &a_stat) == 0 && stat(b.c_str(), &b_stat) == 0 &&
-           a_stat.st_dev == b_stat.st_dev && a_stat.st_ino == b_stat.st_ino;
+// Whether the final rename would be refused for want of permission to replace the name: in a
+// folder that only lets owners remove their files (such as /tmp), a name of another user's.
+// Found before the report is appended, since the rename comes after it.
+bool ReplacementRefused(const struct stat& named) {
+    struct stat folder {};
+    const uid_t user = geteuid();
+    return user != 0 && stat(FolderOf(tablefilename).c_str(), &folder) == 0 &&
+           (folder.st_mode & S_ISVTX) != 0 && folder.st_uid != user && named.st_uid != user;
 }
 
-} // namespace
-
-int TakeTableOption(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--table") != 0) {
-        return 0;
-    }
-    if (argc < 3 || argv[2][0] == '\0') {
-        Error(Say(Text::table_without_name));
-    }
-    tablefilename = argv[2];
-    return 2;
-}
-
-void RefuseTableOverInputs() {
-    if (tablefilename.empty()) {
-        return;
-    }
-    if (SameFile(tablefilename, infilename)) {
-        Error(Say(Text::table_is_data, {tablefilename}));
-    }
-    if (SameFile(tablefilename, outfilename)) {
-        Error(Say(Text::table_is_report, {tablefilename}));
-    }
-}
-
-void WriteTableDraft(const std::string& text) {
-    // A draft of a name of its own in the table's folder: it never clashes with another run's,
-    // and the rename that puts it in place does not leave the file system.
+// A draft of a name of its own in the table's folder: it never clashes with another run's,
+// and the rename that puts it in place does not leave the file system.
+void MakeDraft() {
     std::string name =
         (std::filesystem::path(tablefilename).parent_path() / ".Morvast-table-XXXXXX").string();
-    const int fd = mkstemp(name.data());
-    if (fd < 0) {
-        TableNotWritten(errno);
+    {
+        const StopSignalsHeld held;
+        table_fd = mkstemp(name.data());
+        if (table_fd < 0) {
+            TableNotWritten(errno);
+        }
+        draft_name = name;
+        RegisterDraft(draft_name.c_str());
     }
-    draft_name = name;
-
     // mkstemp makes the draft readable by its owner only; the table gets the permissions of a
     // file newly created by the user.
     const mode_t mask = umask(0);
     umask(mask);
-    if (fchmod(fd, 0666 & ~mask) != 0 || !WriteWhole(fd, text)) {
-        const int error_number = errno;
-        close(fd);
-        TableNotWritten(error_number);
-    }
-    if (close(fd) != 0) {
+    if (fchmod(table_fd, 0666 & ~mask) != 0) {
         TableNotWritten(errno);
     }
-    // A folder of the table's name would make the final rename fail after the report is
-    // appended; it is found here, before.
-    struct stat table_stat;
-    if (stat(tablefilename.c_str(), &table_stat) == 0 && S_ISDIR(table_stat.st_mode)) {
-        TableNotWritten(EISDIR);
+}
+
+// Opens the device the table goes straight to, or, for a named pipe, whose open waits for a
+// reader until the report is appended, only checks that it may be written.
+void OpenStraight(const struct stat& table) {
+    if (S_ISFIFO(table.st_mode)) {
+        if (faccessat(AT_FDCWD, tablefilename.c_str(), W_OK, AT_EACCESS) != 0) {
+            TableNotWritten(errno);
+        }
+        return;
+    }
+    table_fd = open(tablefilename.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (table_fd < 0) {
+        TableNotWritten(errno);
+    }
+}
+
+// The nameless file in the temporary folder (TMPDIR, else /tmp) that a table for a device is
+// formatted into: it keeps the table out of memory, and goes when it is closed or the run ends.
+void MakeFormatted() {
+    std::error_code error;
+    std::string name =
+        (std::filesystem::temp_directory_path(error) / "Morvast-table-XXXXXX").string();
+    if (error) {
+        name = "/tmp/Morvast-table-XXXXXX";
+    }
+    {
+        const StopSignalsHeld held;
+        formatted = mkstemp(name.data());
+        if (formatted >= 0) {
+            unlink(name.c_str());
+        }
+    }
+    if (formatted < 0) {
+        TableNotWritten(errno);
+    }
+    table_out.Start(formatted);
+}
+
+void CloseTableFile() {
+    const int closed = close(table_fd);
+    table_fd = -1;
+    if (closed != 0) {
+        TableNotWritten(errno);
+    }
+}
+
+// Copies the nameless file, from its start, to the open table.
+void CopyFormatted() {
+    const int from = formatted;
+    if (lseek(from, 0, SEEK_SET) != 0) {
+        TableNotWritten(errno);
+    }
+    std::string part(StreamedWrite::BufferSize, '\0');
+    for (;;) {
+        const ssize_t got = read(from, part.data(), part.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            TableNotWritten(errno);
+        }
+        if (got == 0) {
+            return;
+        }
+        if (!WriteWhole(table_fd, std::string_view(part.data(), static_cast<std::size_t>(got)))) {
+            TableNotWritten(errno);
+        }
+    }
+}
+
+} // namespace
+
+TableWay PrepareTable() {
+    if (tablefilename.empty()) {
+        return TableWay::none;
+    }
+    if (tablefilename == TableOnStandardOutput) {
+        table_fd = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (table_fd < 0) {
+            TableNotWritten(errno);
+        }
+        MakeFormatted();
+        return TableWay::straight;
+    }
+    struct stat table {};
+    if (stat(tablefilename.c_str(), &table) == 0) {
+        if (S_ISDIR(table.st_mode)) {
+            TableNotWritten(EISDIR);
+        }
+        if (S_ISSOCK(table.st_mode) || S_ISBLK(table.st_mode)) {
+            Error(Say(Text::table_kind, {{"TABLE", tablefilename}}));
+        }
+        if (S_ISCHR(table.st_mode) || S_ISFIFO(table.st_mode)) {
+            OpenStraight(table);
+            MakeFormatted();
+            return TableWay::straight;
+        }
+    }
+    // A file, or a name of no file yet; a link to no file is replaced as a file is. A name the
+    // system refuses (too long, under a file taken for a folder) is found here.
+    struct stat named {};
+    const bool exists = lstat(tablefilename.c_str(), &named) == 0;
+    if (!exists && errno != ENOENT) {
+        TableNotWritten(errno);
+    }
+    if (exists && ReplacementRefused(named)) {
+        TableNotWritten(EPERM);
+    }
+    MakeDraft();
+    table_out.Start(table_fd);
+    return TableWay::drafted;
+}
+
+void WriteTable(std::string_view text) {
+    if (!table_out.Put(text)) {
+        TableNotWritten(errno);
+    }
+}
+
+void FinishTableDraft() {
+    if (!table_out.Flush()) {
+        TableNotWritten(errno);
+    }
+    if (formatted < 0 && table_fd >= 0) {
+        CloseTableFile();
     }
 }
 
@@ -121,9 +227,24 @@ void CommitTable() {
     if (std::rename(draft_name.c_str(), tablefilename.c_str()) != 0) {
         TableNotWritten(errno);
     }
+    RegisterDraft(nullptr);
     draft_name.clear();
 }
 
+void WriteTableStraight() {
+    if (table_fd < 0) {
+        table_fd = open(tablefilename.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (table_fd < 0) {
+            TableNotWritten(errno);
+        }
+    }
+    CopyFormatted();
+    close(formatted);
+    formatted = -1;
+    CloseTableFile();
+}
+
 void AbandonTable() {
+    CloseTable();
     RemoveDraft();
 }

@@ -19,6 +19,7 @@ std::size_t TextInput::Fill(std::size_t length) {
         const ssize_t got = read(fileno(file_), buffer_.data() + end_, TextBufferSize - end_);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
+            given_ += static_cast<std::uint64_t>(got);
         } else if (got == 0 || errno != EINTR) {
             // A file that cannot be read further ends there, as its end would.
             at_end_ = true;

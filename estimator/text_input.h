@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
@@ -44,12 +45,16 @@ class TextInput {
     }
     // Passes over `length` characters, which Ahead or Peek has shown.
     void Skip(std::size_t length) { next_ += length; }
+    // How many characters have been read, Skip's included: the place of the next one in the file
+    // when it was read from its start.
+    std::uint64_t Offset() const { return given_ - (end_ - next_); }
     // Forgets what was read ahead and that the file ended, to read the file afresh from where
     // it stands.
     void Forget() {
         next_ = 0;
         end_ = 0;
         at_end_ = false;
+        given_ = 0;
     }
 
   private:
@@ -62,6 +67,7 @@ class TextInput {
     std::size_t next_ = 0; // the next character to read
     std::size_t end_ = 0;  // the end of what the file has given
     bool at_end_ = false;
+    std::uint64_t given_ = 0; // the characters the file has given
 };
 
 // Reads the next character, giving a carriage return followed by a line feed as one line feed.

@@ -5,13 +5,16 @@
 //   bit 2     an earlier report stands in the report file;
 //   bit 3     standard output is a pipe closed at its far end;
 //   bits 4-6  1: there is no data file, 2: the report's name is a folder, 3: the data file's
-//             name is a folder; any other value: neither;
+//             name is a folder, 4: the answers' first word is given as --plan and, after
+//             --plan 1, the second as --census, before the file names; any other value: none
+//             of these;
 //   bit 7     the run also writes a table (--table), over an earlier one under bit 2.
 // The rest, up to its first NUL byte, is the frequency file, and what follows the NUL is the
 // answers (after the two file names, under bits 0-1 of 0). Each run must end with status 0 or
-// 1, leave no file open and no draft of a table, and leave the report file either as it was (a
-// failed run; no file when there was none) or with one whole report appended (a run that
-// finished), and the table as it was or written anew; anything else aborts.
+// 1 (or 2, a fault of the command line, when the plan is given as an option), leave no file open
+// and no draft of a table, and leave the report file either as it was (a failed run; no file when
+// there was none) or with one whole report appended (a run that finished), and the table as it was
+// or written anew; anything else aborts.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +33,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum Special { none = 0, no_data_file = 1, report_is_folder = 2, data_is_folder = 3 };
+enum Special {
+    none = 0,
+    no_data_file = 1,
+    report_is_folder = 2,
+    data_is_folder = 3,
+    plan_options = 4
+};
 
 struct Setting {
     int names;
@@ -42,7 +51,7 @@ struct Setting {
 
 Setting SettingOf(std::uint8_t mode) {
     const int special = (mode >> 4) & 7;
-    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, special <= data_is_folder ? special : none,
+    return {mode & 3, (mode & 4) != 0, (mode & 8) != 0, special <= plan_options ? special : none,
             (mode & 0x80) != 0};
 }
 
@@ -60,6 +69,36 @@ void SetStandardInput(std::string_view answers) {
         std::abort();
     }
     close(fd);
+}
+
+// The first `count` words of `text`, separated by white space; fewer when it holds fewer.
+std::vector<std::string> FirstWords(std::string_view text, std::size_t count) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (words.size() < count) {
+        at = text.find_first_not_of(" \t\n\r\v\f", at);
+        if (at == std::string_view::npos) {
+            break;
+        }
+        const std::size_t end = text.find_first_of(" \t\n\r\v\f", at);
+        words.emplace_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+// The plan, and N after plan 1, as options from the answers' first words: a word missing or
+// malformed is a fault of the command line.
+void AddPlanOptions(std::vector<std::string>& args, std::string_view answers) {
+    const std::vector<std::string> words = FirstWords(answers, 2);
+    args.push_back("--plan");
+    if (!words.empty()) {
+        args.push_back(words[0]);
+    }
+    if (words.size() == 2 && words[0] == "1") {
+        args.push_back("--census");
+        args.push_back(words[1]);
+    }
 }
 
 // Whether `folder` holds a draft of a table.
@@ -109,6 +148,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
 
     std::vector<std::string> args{"Morvast"};
+    if (setting.special == plan_options) {
+        AddPlanOptions(args, answers);
+    }
     if (setting.table) {
         args.push_back("--table");
         args.push_back(table.string());
@@ -136,7 +178,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const int status = MorvastMain(static_cast<int>(args.size()), argv.data());
     Check(OpenDescriptors() == open_before, "the run left a file open");
 
-    Check(status == 0 || status == 1, "the run ended with a status other than 0 or 1");
+    Check(status == 0 || status == 1 || (status == 2 && setting.special == plan_options),
+          "the run ended with a status other than 0 or 1, or 2 for a fault of its options");
     Check(!HoldsDraft(folder), "the run left a draft of its table");
     if (setting.table) {
         const std::string table_before = setting.earlier_report ? earlier_table : "";
@@ -151,13 +194,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         return 0;
     }
     const std::string before = setting.earlier_report ? earlier_text : "";
-    if (status == 1) {
+    if (status != 0) {
         Check(fs::exists(report) == setting.earlier_report,
               "a failed run left a report file it made, or removed one it found");
         Check(ReadWhole(report) == before, "a failed run changed the report file");
     } else {
         const std::string after = ReadWhole(report);
-        Check(setting.special == none, "a run without its data file finished");
+        Check(setting.special == none || setting.special == plan_options,
+              "a run without its data file finished");
         Check(after.size() > before.size() && after.compare(0, before.size(), before) == 0,
               "a finished run did not append to the earlier report");
         Check(after.size() >= legend_end.size() &&

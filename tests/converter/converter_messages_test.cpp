@@ -1,5 +1,5 @@
-// The table of every text Pelkin prints, the filling of its fields, the list of generation
-// numbers of the command line, and the refusals that no whole-program run reaches.
+// The table of every text Pelkin prints, the list of generation numbers of the command line,
+// and the refusals that no whole-program run reaches.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -43,15 +43,6 @@ TEST(ConverterMessages, LinesOnStandardErrorBeginWithTheProgramsName) {
         EXPECT_EQ(std::string(message_table[i].text).find('\n'), std::string::npos)
             << message_table[i].name;
     }
-}
-
-TEST(ConverterMessages, FieldsAreFilledInOrderAndValuesAreTakenAsTheyStand) {
-    EXPECT_EQ(Filled(Msg::NegativeCode, {"7"}), "Negative allele code at locus 7.");
-    EXPECT_EQ(Filled(Msg::FileOperationFailed, {"open", "{x}.gen", "No such file or directory"}),
-              "Pelkin: cannot open \"{x}.gen\": No such file or directory");
-    // A field without a value is left empty; a text without fields is as it stands.
-    EXPECT_EQ(Filled(Msg::UsingData, {}), "Using data from ");
-    EXPECT_EQ(Filled(Msg::TooManyLoci, {"unused"}), "Too many loci (at most 2147483647).");
 }
 
 // ---- The list of --generations ----

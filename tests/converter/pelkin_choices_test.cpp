@@ -63,8 +63,8 @@ TEST_F(PelkinLimits, NamesLongerThan255CharactersAreCutWithOneNotice) {
     const auto run = Convert("T\nshort\n" + kept + "123\n" + kept + "\n" + kept + "45678\nPop\n" +
                              "1 a, 0101 0101 0101 0101\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, Filled(Msg::NamesCut, {"2", "2", kept}) + "\n" +
-                           Summary("1", "1", "1", "4", "4", "0.0"));
+    EXPECT_EQ(run.err, Filled(Msg::NamesCut, {{"count", "2"}, {"locus", "2"}, {"name", kept}}) +
+                           "\n" + Summary("1", "1", "1", "4", "4", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), "1 4 T\n1  1  1  1  \n1.0000 2 short  1\n1.0000 2 " + kept +
                                       "  1\n1.0000 2 " + kept + "  1\n1.0000 2 " + kept + "  1\n");
 }

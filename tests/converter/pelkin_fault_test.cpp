@@ -254,7 +254,7 @@ std::string NotRegularReport() {
 }
 
 std::string NotRegularHint(const std::string& name) {
-    return Filled(Msg::NotARegularFile, {name}) + "\n";
+    return Filled(Msg::NotARegularFile, {{"file", name}}) + "\n";
 }
 
 TEST_F(PelkinFaults, PipeDeviceOrSocketAsTheGenePopFileIsRefusedAtOnce) {

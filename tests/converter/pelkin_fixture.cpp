@@ -87,11 +87,17 @@ std::string UntypedNotice(const std::string& locus, const std::string& generatio
 std::string Summary(const std::string& samples, const std::string& generations,
                     const std::string& individuals, const std::string& loci,
                     const std::string& single, const std::string& missing) {
-    return Filled(Msg::Summary, {samples, generations, individuals, loci, single, missing}) + "\n";
+    return Filled(Msg::Summary, {{"samples", samples},
+                                 {"generations", generations},
+                                 {"individuals", individuals},
+                                 {"loci", loci},
+                                 {"single", single},
+                                 {"missing", missing}}) +
+           "\n";
 }
 
 std::string EmptySampleNotice(const std::string& line) {
-    return Filled(Msg::EmptySample, {"data.gen", line}) + "\n";
+    return Filled(Msg::EmptySample, {{"file", "data.gen"}, {"line", line}}) + "\n";
 }
 
 std::string UntypedLocusNotice(const std::string& locus) {

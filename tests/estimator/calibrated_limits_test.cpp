@@ -41,7 +41,7 @@ void ExpectUndefined(const CalibratedLimits& c) {
 
 TEST(CalibratedLimits, ThreeLociByHandUnderPlan2) {
     SetInterval(hand_loci, 5, 2);
-    const CalibratedLimits c = CalibratedLimitsOf(1);
+    const CalibratedLimits c = CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1));
     EXPECT_TRUE(c.defined);
     ExpectNear(c.lower_Fs, 0.014909664100622054);
     ExpectNear(c.upper_Fs, 2.0131109126475923);
@@ -56,7 +56,7 @@ TEST(CalibratedLimits, ThreeLociByHandUnderPlan2) {
 //   upper Ne 5/(2 x 0.0138682) = 180.26899
 TEST(CalibratedLimits, ThreeLociByHandUnderPlan1) {
     SetInterval(hand_loci, 5, 1, 1000);
-    const CalibratedLimits c = CalibratedLimitsOf(1);
+    const CalibratedLimits c = CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1));
     ExpectNear(c.lower_Fs, 0.014909664100622054);
     ExpectNear(c.lower_corrected, 0.013868164123942962);
     ExpectNear(c.upper_Ne, 180.26899434250467);
@@ -71,7 +71,7 @@ TEST(CalibratedLimits, LowerFsPrimeBelowZeroLeavesNeWithoutUpperLimit) {
         locus.genes_first = locus.genes_second = 100;
     }
     SetInterval(loci, 5, 2);
-    const CalibratedLimits c = CalibratedLimitsOf(1);
+    const CalibratedLimits c = CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1));
     ExpectNear(c.lower_corrected, -0.005197680848667657);
     ExpectNear(c.upper_corrected, 1.332472424590728);
     ExpectNear(c.lower_Ne, 1.8762114351206036);
@@ -86,7 +86,7 @@ TEST(CalibratedLimits, FixedLocusIsNotCounted) {
         std::vector<LocusData> loci = hand_loci;
         loci.insert(loci.begin() + at, fixed);
         SetInterval(loci, 5, 2);
-        const CalibratedLimits c = CalibratedLimitsOf(1);
+        const CalibratedLimits c = CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1));
         ExpectNear(c.lower_Fs, 0.014909664100622054);
         ExpectNear(c.upper_Ne, 194.29302139976267);
     }
@@ -94,16 +94,16 @@ TEST(CalibratedLimits, FixedLocusIsNotCounted) {
 
 TEST(CalibratedLimitsUndefined, FewerThanTwoLociWithAnAlleleUsed) {
     SetInterval({hand_loci[0], {{1.0}, {1.0}}}, 5, 2);
-    ExpectUndefined(CalibratedLimitsOf(1));
+    ExpectUndefined(CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1)));
     SetInterval({{{1.0}, {1.0}}, {{1.0}, {1.0}}}, 5, 2);
-    ExpectUndefined(CalibratedLimitsOf(1));
+    ExpectUndefined(CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1)));
 }
 
 // Locus 2 keeps its frequencies, so leaving locus 1 out gives Fs_1 = 0, whose logarithm is
 // not finite.
 TEST(CalibratedLimitsUndefined, LeaveOneOutFsOfZero) {
     SetInterval({hand_loci[0], {{0.5, 0.5}, {0.5, 0.5}, 1000, 1000}}, 5, 2);
-    ExpectUndefined(CalibratedLimitsOf(1));
+    ExpectUndefined(CalibratedLimitsOf(ComputeF(1, n_loci, 1), LeaveOneOut(1)));
 }
 
 } // namespace

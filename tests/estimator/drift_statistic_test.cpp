@@ -13,7 +13,7 @@ namespace {
 // The values of a report row over the first interval, with their sums under short names.
 struct Row {
     double num, den, S1, S2, t;
-    std::int32_t K_used;
+    std::int64_t K_used;
     double Fs, Fs_corrected, Ne;
 };
 

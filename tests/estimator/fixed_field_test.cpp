@@ -1,8 +1,11 @@
 #include "fixed_field.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -15,6 +18,27 @@ TEST(FixedField, WritesLikePrintfAndRightAligns) {
     // Exact ties of the binary value round as the C library rounds them, to even.
     EXPECT_EQ(FixedField(12.5, 6, 0), "    12");
     EXPECT_EQ(FixedField(13.5, 6, 0), "    14");
+}
+
+// Against printf itself on values of every size the report meets, halves of the last decimal
+// (exact ties and the doubles beside them) among them.
+TEST(FixedField, AgreesWithPrintfOnRandomValues) {
+    std::mt19937_64 random(22102007);
+    std::uniform_real_distribution<double> exponent(-12.0, 12.0);
+    for (int trial = 0; trial < 200000; ++trial) {
+        const int decimals = std::array{0, 1, 6, 7}[trial % 4];
+        double value = std::pow(10.0, exponent(random)) * (random() % 2 == 0 ? 1 : -1);
+        if (trial % 3 == 0) {
+            value =
+                std::nextafter((std::floor(value * 1e3) + 0.5) / 1e3, random() % 2 ? 1e9 : -1e9);
+        } else if (trial % 3 == 1) {
+            value = (static_cast<double>(random() % 100000) + 0.5) / 2.0;
+        }
+        const int width = std::array{6, 8, 12}[trial % 3];
+        std::array<char, 400> printed;
+        std::snprintf(printed.data(), printed.size(), "%*.*f", width, decimals, value);
+        ASSERT_EQ(FixedField(value, width, decimals), printed.data()) << value;
+    }
 }
 
 TEST(FixedField, FieldsOfAnyLengthAreWrittenWhole) {

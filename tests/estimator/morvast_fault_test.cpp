@@ -1,20 +1,27 @@
 // Runs under faults of the world around Morvast: two runs appending to one report at once, a
-// report that cannot be written whole (a file-size limit, a full file system), and a standard
-// output that nobody reads. Each run leaves every earlier report whole and either its own
-// report whole after them or nothing, and a refusal is told on the standard error stream.
+// report that cannot be written whole (a file-size limit, a full file system), a standard
+// output that nobody reads or a standard stream closed, a table on a device or a named pipe,
+// signals at any moment, and names that would steer a terminal. Each run leaves every earlier
+// report whole and either its own report whole after them or nothing, and a refusal is told
+// on the standard error stream.
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <random>
 #include <sched.h>
+#include <set>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "child_faults.h"
+#include "messages.h"
 #include "morvast_run.h"
 
 namespace {
@@ -27,7 +34,11 @@ using testing_support::StandardOutputClosedPipe;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
-const std::string cannot_write = "Cannot write the results to r.txt\n";
+// The refusal of a report that could not be written whole, and the line after it.
+std::string CannotWrite(const std::string& report, const char* reason) {
+    return Say(Text::cannot_write_report, {{"REPORT", report}}) + "\n" +
+           Say(Text::report_write_hint, {{"REPORT", report}, {"REASON", reason}}) + "\n";
+}
 
 // A data set of `samples` samples of `loci` loci of two alleles each, whose frequencies drift
 // differently for every `seed`; its report is about 90 bytes per locus and interval.
@@ -142,7 +153,13 @@ TEST(MorvastFaults, FailedRunThatMadeTheReportBesideOneThatAppends) {
     FeedPipe(dir / "bad", "1 1\nx\n");
     bad_thread.join();
     EXPECT_EQ(bad_run.status, 1);
-    EXPECT_EQ(bad_run.err, "Error in indata file (number of alleles)\n");
+    // A named pipe cannot be read again to find the line.
+    EXPECT_EQ(bad_run.err, "Error in indata file (number of alleles)\n" +
+                               Say(Text::data_at_offset_hint,
+                                   {{"DATA", "bad"},
+                                    {"OFFSET", "4"},
+                                    {"EXPECTED", Say(Text::expect_allele_count, {{"L", "1"}})}}) +
+                               "\n");
     EXPECT_FALSE(fs::exists(dir / "r.txt"));
     EXPECT_EQ(write(good_fd, good.data(), good.size()), static_cast<ssize_t>(good.size()));
     close(good_fd);
@@ -160,7 +177,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     WriteFile(dir / "r.txt", earlier);
     const auto run = RunMorvast(dir, {"big.txt", "r.txt"}, "2\n", FileSizeLimit(9000));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, cannot_write);
+    EXPECT_EQ(run.err, CannotWrite("r.txt", "File too large"));
     EXPECT_EQ(run.out, opening_screen + "Using data from big.txt\nEnter sample plan (1 or 2): "
                                         "Reading big.txt\nProcessing big.txt\n");
     EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
@@ -168,7 +185,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     // A report file that the run made goes again.
     const auto made = RunMorvast(dir, {"big.txt", "new.txt"}, "2\n", FileSizeLimit(4096));
     EXPECT_EQ(made.status, 1);
-    EXPECT_EQ(made.err, "Cannot write the results to new.txt\n");
+    EXPECT_EQ(made.err, CannotWrite("new.txt", "File too large"));
     EXPECT_FALSE(fs::exists(dir / "new.txt"));
 
     // At the limit itself the report fits.
@@ -229,7 +246,7 @@ TEST(MorvastFaults, ReportOnAFullFileSystemIsCutBack) {
     }
     ASSERT_EQ(WEXITSTATUS(wait_status), 0);
     EXPECT_EQ(ReadFile(dir / "status"), "1");
-    EXPECT_EQ(ReadFile(dir / "err"), "Cannot write the results to fs/r.txt\n");
+    EXPECT_EQ(ReadFile(dir / "err"), CannotWrite("fs/r.txt", "No space left on device"));
     EXPECT_EQ(ReadFile(dir / "after"), earlier);
 }
 
@@ -239,7 +256,7 @@ TEST(MorvastFaults, StandardOutputNobodyReads) {
     WriteFile(dir / "r.txt", "Kept from before\n");
     const auto refused = RunMorvast(dir, {"bad.txt", "r.txt"}, "2\n", StandardOutputClosedPipe);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "Error in indata file (number of alleles)\n");
+    EXPECT_EQ(refused.err.substr(0, 41), "Error in indata file (number of alleles)\n");
     EXPECT_EQ(ReadFile(dir / "r.txt"), "Kept from before\n");
 
     // A run whose report was written ends as it does with a reader.
@@ -249,6 +266,264 @@ TEST(MorvastFaults, StandardOutputNobodyReads) {
     EXPECT_EQ(written.err, "");
     EXPECT_EQ(ReadFile(dir / "r.txt"),
               "Kept from before\n" + Preamble("two.txt", 2) + worked_interval_plan2 + legend);
+}
+
+// The table's bytes and the report of a run alone on `data` with --table, under plan 2.
+std::pair<std::string, std::string> ReportAndTableAlone(const std::string& data) {
+    TempDir dir;
+    WriteFile(dir / "d.txt", data);
+    EXPECT_EQ(RunMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"}, "2\n").status, 0);
+    return {ReadFile(dir / "r.txt"), ReadFile(dir / "t.tsv")};
+}
+
+// A character device (one made as /dev/null is, or a link to /dev/null where no device can be
+// made: never /dev/null itself, which a fault would replace) and a named pipe take the table
+// after the report and stay what they are.
+TEST(MorvastFaults, TableOnADeviceOrANamedPipe) {
+    const auto [report, table] = ReportAndTableAlone(two_locus_data);
+    TempDir dir;
+    WriteFile(dir / "d.txt", two_locus_data);
+    if (mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        fs::create_symlink("/dev/null", dir / "null");
+    }
+    const auto to_null = RunMorvast(dir, {"--table", "null", "d.txt", "r.txt"}, "2\n");
+    EXPECT_EQ(to_null.status, 0);
+    EXPECT_EQ(to_null.err, "");
+    EXPECT_EQ(ReadFile(dir / "r.txt"), report);
+    EXPECT_EQ(fs::status(dir / "null").type(), fs::file_type::character);
+
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    std::string from_pipe;
+    std::thread reader([&] { from_pipe = ReadFile(dir / "pipe"); });
+    const auto to_pipe = RunMorvast(dir, {"--table", "pipe", "d.txt", "p.txt"}, "2\n");
+    // A reader still waiting for a writer, after a run that never opened the pipe, is let go.
+    close(open((dir / "pipe").c_str(), O_WRONLY | O_NONBLOCK));
+    reader.join();
+    EXPECT_EQ(to_pipe.status, 0);
+    EXPECT_EQ(to_pipe.err, "");
+    EXPECT_EQ(from_pipe, table);
+    EXPECT_EQ(ReadFile(dir / "p.txt"), report);
+    EXPECT_EQ(fs::symlink_status(dir / "pipe").type(), fs::file_type::fifo);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 5);
+}
+
+// A closed standard stream is /dev/null to the run, so that no file the run opens takes its
+// place: the console's lines, a data path of 4,000 characters among them, and a message stay
+// out of the report file.
+TEST(MorvastFaults, ClosedStandardStream) {
+    TempDir dir;
+    std::string path = ".";
+    while (path.size() < 4000) {
+        path += "/" + std::string(190, 'p');
+        fs::create_directory(dir / path);
+    }
+    path += "/two.txt";
+    WriteFile(dir / path, two_locus_data);
+    WriteFile(dir / "bad.txt", "2 2\n2 x\n");
+    struct Case {
+        int closed;
+        std::string data;
+        std::string answers;
+        std::string report; // the report file after the run, which held "Kept\n"
+    };
+    const std::vector<Case> cases{
+        {1, path, "2\n", "Kept\n" + Preamble(path, 2) + worked_interval_plan2 + legend},
+        {2, "bad.txt", "2\n", "Kept\n"},
+        {0, path, "", "Kept\n"},
+    };
+    for (const Case& c : cases) {
+        WriteFile(dir / "r.txt", "Kept\n");
+        const int closed = c.closed;
+        const auto run = RunMorvast(dir, {c.data, "r.txt"}, c.answers, [closed] { close(closed); });
+        EXPECT_EQ(run.status, c.closed == 1 ? 0 : 1) << c.closed;
+        EXPECT_EQ(ReadFile(dir / "r.txt"), c.report) << c.closed;
+    }
+}
+
+// Names from the command line reach the console and the standard error stream with their
+// control bytes shown, and the report as they are.
+TEST(MorvastFaults, NamesThatWouldSteerATerminal) {
+    TempDir dir;
+    const std::string name = "d\x1b]0;owned\x07\\\n\xC2\x9B"
+                             "2J\xFF\xC3\xA9.txt";
+    const std::string shown = "d\\x1B]0;owned\\x07\\\\\\x0A\\xC2\\x9B2J\\xFF\xC3\xA9.txt";
+    WriteFile(dir / name, two_locus_data);
+    const auto run = RunMorvast(dir, {name, "r.txt"}, "2\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, OutputOfRun(shown));
+    EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble(name, 2) + worked_interval_plan2 + legend);
+    const auto missing = RunMorvast(dir, {name + "x", "r.txt"}, "2\n");
+    EXPECT_EQ(missing.err,
+              Say(Text::cannot_open_data, {{"DATA", name + "x"}}) + "\n" +
+                  Say(Text::data_open_hint,
+                      {{"DATA", name + "x"}, {"REASON", "No such file or directory"}}) +
+                  "\n");
+    EXPECT_NE(missing.err.find(shown + "x"), std::string::npos);
+}
+
+// The signals that ask a run to stop, and how many runs meet one at a random moment: enough to
+// hit the short while the report is appended in the Release build, fewer under the sanitizers,
+// whose runs take many times longer.
+constexpr int stop_signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+constexpr int random_moment_runs = 40;
+#else
+constexpr int random_moment_runs = 300;
+#endif
+
+bool WaitFor(const std::function<bool()>& condition) {
+    for (int wait = 0; wait < 4000; ++wait) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+std::set<std::string> FilesIn(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// A run waiting for another run's lock on the report, with its table's draft written, or for
+// its data from a named pipe, with the report file it made still empty, ends by the signal and
+// leaves neither file. A signal ignored when it started stays ignored.
+TEST(MorvastSignals, WhileTheRunWaitsItLeavesNothingItMade) {
+    for (const int signal_number : stop_signals) {
+        for (const bool for_lock : {true, false}) {
+            TempDir dir;
+            WriteFile(dir / "answers", "2\n");
+            WriteFile(dir / "d.txt", two_locus_data);
+            WriteFile(dir / "r.txt", "Kept\n");
+            ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+            const std::set<std::string> before = FilesIn(dir);
+            const int lock = open((dir / "r.txt").c_str(), O_RDONLY | O_CLOEXEC);
+            ASSERT_EQ(flock(lock, LOCK_EX), 0);
+            const std::vector<std::string> args =
+                for_lock ? std::vector<std::string>{"--table", "t.tsv", "d.txt", "r.txt"}
+                         : std::vector<std::string>{"--table", "t.tsv", "pipe", "new.txt"};
+            const pid_t pid = StartMorvast(dir, args);
+            EXPECT_TRUE(WaitFor([&] { return FilesIn(dir).size() > before.size(); }));
+            kill(pid, signal_number);
+            EXPECT_EQ(EndOf(pid), 128 + signal_number) << signal_number;
+            EXPECT_EQ(FilesIn(dir), before) << signal_number << for_lock;
+            EXPECT_EQ(ReadFile(dir / "r.txt"), "Kept\n");
+            close(lock);
+        }
+    }
+    TempDir dir;
+    WriteFile(dir / "answers", "2\n");
+    WriteFile(dir / "d.txt", two_locus_data);
+    const int lock = open((dir / "r.txt").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    const pid_t pid = StartMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"},
+                                   [] { std::signal(SIGHUP, SIG_IGN); });
+    EXPECT_TRUE(WaitFor([&] { return FilesIn(dir).size() > 3; }));
+    kill(pid, SIGHUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    close(lock);
+    EXPECT_EQ(EndOf(pid), 0);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), ReportAndTableAlone(two_locus_data).first);
+}
+
+// A stop signal at a random moment of a run with a table: the report file holds its earlier
+// bytes, or them and one whole report with its table in place, and no draft is left; a report
+// file that the run made holds the whole report or is not there.
+TEST(MorvastSignals, AtARandomMomentTheReportIsWholeOrNotThere) {
+    const std::string data = ManyLociData(10, 100, 6);
+    const auto [report, table] = ReportAndTableAlone(data);
+    TempDir dir;
+    WriteFile(dir / "answers", "2\n");
+    WriteFile(dir / "d.txt", data);
+    const std::vector<std::string> args{"--table", "t.tsv", "d.txt", "r.txt"};
+    auto run_time = std::chrono::steady_clock::duration::max();
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(EndOf(StartMorvast(dir, args)), 0);
+        run_time = std::min(run_time, std::chrono::steady_clock::now() - start);
+    }
+    // Half the moments anywhere in the run; half the instant the report file is seen to grow,
+    // in the short while before the table is put in place.
+    std::mt19937 random(17);
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(run_time).count();
+    std::uniform_int_distribution<long> anywhere(0, micros * 3 / 2);
+    const auto report_grew = [&dir](std::size_t before) {
+        struct stat now {};
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while ((stat((dir / "r.txt").c_str(), &now) != 0 ||
+                static_cast<std::size_t>(now.st_size) == before) &&
+               std::chrono::steady_clock::now() < deadline) {
+        }
+    };
+    int stopped = 0;
+    int whole = 0;
+    for (int run = 0; run < random_moment_runs; ++run) {
+        const bool earlier = run % 2 == 0;
+        fs::remove(dir / "r.txt");
+        fs::remove(dir / "t.tsv");
+        if (earlier) {
+            WriteFile(dir / "r.txt", "Kept\n");
+            WriteFile(dir / "t.tsv", "earlier table\n");
+        }
+        const int signal_number = stop_signals[random() % 4];
+        const pid_t pid = StartMorvast(dir, args);
+        if (run % 4 < 2) {
+            std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
+        } else {
+            report_grew(earlier ? 5 : 0);
+        }
+        kill(pid, signal_number);
+        const int status = EndOf(pid);
+        const std::string before = earlier ? "Kept\n" : "";
+        const std::string after = fs::exists(dir / "r.txt") ? ReadFile(dir / "r.txt") : "none";
+        const std::string table_after = fs::exists(dir / "t.tsv") ? ReadFile(dir / "t.tsv") : "";
+        if (after == before + report) {
+            ++whole;
+            EXPECT_EQ(table_after, table) << run;
+        } else {
+            ++stopped;
+            EXPECT_EQ(status, 128 + signal_number) << run;
+            EXPECT_EQ(after, earlier ? before : "none") << run;
+            EXPECT_EQ(table_after, earlier ? "earlier table\n" : "") << run;
+        }
+        EXPECT_TRUE(status == 0 || status == 128 + signal_number) << run << " " << status;
+        for (const std::string& name : FilesIn(dir)) {
+            EXPECT_TRUE(name == "answers" || name == "d.txt" || name == "r.txt" || name == "t.tsv")
+                << run << " left " << name;
+        }
+    }
+    // The moments spread over the run: some runs were stopped, some had appended.
+    EXPECT_GT(stopped, 0);
+    EXPECT_GT(whole, 0);
+}
+
+// SIGTERM while the report of many thousands of loci is being appended: the report file is cut
+// back to what it held, the table's draft goes, and the run ends by the signal.
+TEST(MorvastFaults, StopWhileTheReportIsAppendedCutsItBack) {
+    TempDir dir;
+    WriteFile(dir / "many.txt", ManyLociData(3, 200000, 4));
+    WriteFile(dir / "answers", "2\n");
+    const std::string earlier = "Kept from before\n";
+    WriteFile(dir / "r.txt", earlier);
+    const pid_t pid = StartMorvast(dir, {"--table", "t.tsv", "many.txt", "r.txt"});
+    // Stopped once some of its report is in the file.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    int status = 0;
+    bool ended = false;
+    while (!ended && fs::file_size(dir / "r.txt") <= earlier.size() &&
+           std::chrono::steady_clock::now() < deadline) {
+        ended = waitpid(pid, &status, WNOHANG) == pid;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ASSERT_FALSE(ended) << "the run ended before its report was appended";
+    kill(pid, SIGTERM);
+    EXPECT_EQ(EndOf(pid), 128 + SIGTERM);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"answers", "many.txt", "r.txt"}));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "messages.h"
 #include "morvast_run.h"
 
 namespace {
@@ -48,13 +49,11 @@ const Fault faults[] = {
     {"no number", "x 2\n", header_message},
     {"samples beyond 32 bits", "2147483648 1\n", header_message},
     {"loci beyond 32 bits", "2 -0x80000001\n", header_message},
-    {"11 samples", "11 5\n", "To many samples in this data set\n"},
-    {"101 loci", "10 101\n", "To many loci in this data set\n"},
-    {"both too many", "11 101\n", "To many samples in this data set\n"},
+    {"11 samples and 101 loci, then no counts", "11 101\n", alleles_message},
     {"unreadable K", "2 2\n2 x\n", alleles_message},
     {"K beyond 32 bits", "1 1\n0x80000000\n", alleles_message},
     {"header without line end", "2 2", alleles_message},
-    {"K of 101 before a bad K", "2 2\n101 x\n",
+    {"K of 1000 before a bad K", "2 2\n1000 x\n",
      "Too many alleles at one or more loci (adjust MaxAlleles)\n"},
     {"unreadable frequency", "1 1\n2\n0.5 abc 10 L  1\n",
      "Error in indata file: cannot read allele 2 at locus 1 in sample 1\n"},
@@ -86,16 +85,31 @@ const Fault faults[] = {
     {"size of 4097 characters", "1 1\n1\n1 " + LongText("10.") + " L  1\n", size_message},
     {"generation of 4097 characters", "1 1\n1\n1 10 L  " + LongInteger("5") + "\n",
      generation_message},
+    {"GenePop file", "Trout 1990-1995\nLoc1, Loc2\nPop\n1 , 0101 0202\n", header_message},
+    {"GenePop file with POP and blanks", "Trout\r\nLoc1\r\nLoc2\r\nPOP \t\r\n", header_message},
+    {"pop at line 1000", "Trout\n" + std::string(997, '\n') + std::string(999, 'L') + "\npop\n",
+     header_message},
+    {"Pop beyond line 1000", "Trout\n" + std::string(999, '\n') + "Pop\n", header_message},
+    {"Population is no Pop line", "Trout\nPopulation\n", header_message},
+    {"two numbers before Pop", "2 2 Trout\nPop\n", alleles_message},
+    {"line that steers a terminal", "\x1b[2J 2\n", header_message},
+    {"line cut before a letter of two bytes",
+     "a\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\n",
+     header_message},
 };
 
+// Each message is followed by a line that says where the read stopped and what it expected
+// there; the lines of all the faults, in the order of the table, are kept beside the test.
 TEST(MorvastReaderFailure, EveryFaultHasItsMessage) {
+    std::string lines_after;
     for (const Fault& fault : faults) {
         TempDir dir;
         WriteFile(dir / "data.txt", fault.data);
         WriteFile(dir / "r.txt", "Earlier report\n");
         const auto run = RunMorvast(dir, {"data.txt", "r.txt"}, "2\n");
         EXPECT_EQ(run.status, 1) << fault.what;
-        EXPECT_EQ(run.err, fault.message) << fault.what;
+        EXPECT_EQ(run.err.substr(0, fault.message.size()), fault.message) << fault.what;
+        lines_after += fault.what + std::string(": ") + run.err.substr(fault.message.size());
         EXPECT_EQ(run.out, opening_screen + "Using data from data.txt\n"
                                             "Enter sample plan (1 or 2): Reading data.txt\n")
             << fault.what;
@@ -103,6 +117,7 @@ TEST(MorvastReaderFailure, EveryFaultHasItsMessage) {
         EXPECT_EQ(RunMorvast(dir, {"data.txt", "new.txt"}, "2\n").status, 1) << fault.what;
         EXPECT_FALSE(std::filesystem::exists(dir / "new.txt")) << fault.what;
     }
+    EXPECT_EQ(lines_after, ReadFile(ESTIMATOR_DATA_DIR "/reader_faults.err"));
 }
 
 // A frequency without end, through a named pipe: it is refused once its text is longer than
@@ -129,7 +144,8 @@ TEST(MorvastReaderFailure, EndlessNumberIsRefusedAfterItsLongestText) {
     const auto run = RunMorvast(dir, {"endless", "r.txt"}, "2\n");
     writer.join();
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Error in indata file: cannot read allele 1 at locus 1 in sample 1\n");
+    EXPECT_EQ(run.err.substr(0, 66),
+              "Error in indata file: cannot read allele 1 at locus 1 in sample 1\n");
     EXPECT_EQ(ReadFile(dir / "r.txt"), "Earlier report\n");
     // What the pipe holds, and a buffer's worth or two that the reader took.
     EXPECT_LT(written, std::size_t{1} << 20);
@@ -138,10 +154,13 @@ TEST(MorvastReaderFailure, EndlessNumberIsRefusedAfterItsLongestText) {
 TEST(MorvastReaderFailure, DataFileThatCannotBeOpened) {
     TempDir dir;
     std::filesystem::create_directory(dir / "folder");
-    for (const char* data : {"missing.txt", "folder"}) {
+    for (const auto& [data, reason] : {std::pair{"missing.txt", "No such file or directory"},
+                                       std::pair{"folder", "Is a directory"}}) {
         const auto run = RunMorvast(dir, {data}, "2\n");
         EXPECT_EQ(run.status, 1) << data;
-        EXPECT_EQ(run.err, std::string("Cannot open data file ") + data + "\n") << data;
+        EXPECT_EQ(run.err, std::string("Cannot open data file ") + data + "\n" +
+                               Say(Text::data_open_hint, {{"DATA", data}, {"REASON", reason}}) +
+                               "\n");
         // The report file is opened first; the run made it, and it goes again.
         EXPECT_FALSE(std::filesystem::exists(dir / (std::string(data) + ".OUT"))) << data;
     }

@@ -2,6 +2,7 @@
 // the exit status and the report file byte for byte.
 #include <gtest/gtest.h>
 
+#include "messages.h"
 #include "morvast_run.h"
 
 namespace {
@@ -17,7 +18,7 @@ std::string ProgressAfterPlan(const std::string& data, const std::string& report
 TEST(MorvastReport, WorkedExampleUnderPlan2WithBothFileNamesGiven) {
     TempDir dir;
     WriteFile(dir / "two.txt", two_locus_data);
-    const auto run = RunMorvast(dir, {"two.txt", "report.txt", "ignored"}, "2\n");
+    const auto run = RunMorvast(dir, {"two.txt", "report.txt"}, "2\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\nEnter sample plan (1 or 2): " +
@@ -130,6 +131,41 @@ TEST(MorvastReport, ConsecutiveIntervalsOnlyWithTheirOwnGenerations) {
         "\n  All loci     2      50.0    50.0   0.0000000   -0.0202020   -2.0        49" +
         jackknife_of_one + legend;
     EXPECT_EQ(ReadFile(dir / "r.txt"), report);
+}
+
+// Each warning is a line on the standard error stream, and the run ends as it would without it.
+TEST(MorvastWarnings, EachKindOnItsOwnLine) {
+    struct Case {
+        std::string data;
+        std::string answers;
+        std::string err;
+    };
+    const auto few_loci = [](const char* from, const char* to, const char* loci) {
+        return Say(Text::few_loci_warning, {{"FROM", from}, {"TO", to}, {"LOCI", loci}}) + "\n";
+    };
+    const std::vector<Case> cases{
+        {"1 2 Single generation\n2  1  \n0.5 0.5 40 A  7\n1.0 40 B  7\n", "2",
+         Say(Text::one_sample_warning, {{"DATA", "d.txt"}}) + "\n"},
+        {"3 0 No loci\n\n", "2", few_loci("0", "0", "0") + few_loci("0", "0", "0")},
+        {"3 1\n2\n0.6 0.4 100 L  -2\n0.4 0.6 100 L  3\n0.4 0.6 100 L  1\n", "2",
+         few_loci("-2", "3", "1") +
+             Say(Text::out_of_order_warning,
+                 {{"FIRST", "2"}, {"SECOND", "3"}, {"FROM", "3"}, {"TO", "1"}}) +
+             "\n" + few_loci("3", "1", "1")},
+        // Every allele swaps between fixed and absent: Fs = 4/1, and Fs' = 3.96/1.98.
+        {"2 2\n2  2\n1 0 100 A  0\n0 1 100 A  1\n0 1 100 B  0\n1 0 100 B  1\n", "2",
+         Say(Text::fs_above_one_warning, {{"FROM", "0"}, {"TO", "1"}, {"FSP", "2.0000000"}}) +
+             "\n"},
+        {two_locus_data, "1 10", Say(Text::census_warning, {{"N", "10"}, {"SIZE", "50"}}) + "\n"},
+        {two_locus_data, "1 50", ""},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        WriteFile(dir / "d.txt", c.data);
+        const auto run = RunMorvast(dir, {"d.txt", "r.txt"}, c.answers);
+        EXPECT_EQ(run.status, 0) << c.data;
+        EXPECT_EQ(run.err, c.err) << c.data;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -27,16 +28,59 @@ int OpenForWriting(const std::filesystem::path& path) {
     return -1;
 }
 
-int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
-                                      const std::vector<std::string>& args,
-                                      const std::string& answers) {
-    std::vector<std::string> argv_text{MORVAST_EXE};
-    argv_text.insert(argv_text.end(), args.begin(), args.end());
+namespace {
+
+// The argument vector of Morvast with `args`, pointing into `text`, which must outlive it.
+std::vector<char*> ArgumentVector(std::vector<std::string>& text,
+                                  const std::vector<std::string>& args) {
+    text = {MORVAST_EXE};
+    text.insert(text.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    for (auto& arg : argv_text) {
+    for (auto& arg : text) {
         argv.push_back(arg.data());
     }
     argv.push_back(nullptr);
+    return argv;
+}
+
+} // namespace
+
+pid_t StartMorvast(const testing_support::TempDir& dir, const std::vector<std::string>& args,
+                   const testing_support::ChildSetup& setup) {
+    std::vector<std::string> argv_text;
+    std::vector<char*> argv = ArgumentVector(argv_text, args);
+    const std::string answers = (dir / "answers").string();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const rlimit no_core{0, 0};
+        const int in = open(answers.c_str(), O_RDONLY);
+        const int out = open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(out, 2) < 0 ||
+            chdir(dir.path().c_str()) != 0 || setrlimit(RLIMIT_CORE, &no_core) != 0) {
+            _exit(127);
+        }
+        close(in);
+        close(out);
+        if (setup) {
+            setup();
+        }
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+int EndOf(pid_t pid) {
+    int wait_status = 0;
+    waitpid(pid, &wait_status, 0);
+    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
+}
+
+int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
+                                      const std::vector<std::string>& args,
+                                      const std::string& answers) {
+    std::vector<std::string> argv_text;
+    std::vector<char*> argv = ArgumentVector(argv_text, args);
     int answer_pipe[2];
     if (pipe(answer_pipe) != 0) {
         return -2;
@@ -77,8 +121,8 @@ const std::string opening_screen =
     "\n"
     "Estimates variance-effective size (Ne) of a single population from\n"
     "observed differences in allele frequencies among temporally spaced\n"
-    "samples. Up to 10 samples scored for up to 100 loci (each with\n"
-    "max 100 alleles) can be used for input (samples should be ordered).\n"
+    "samples. Any number of samples and loci (each locus with at most\n"
+    "999 alleles) can be used for input (samples should be ordered).\n"
     "\n"
     "The computed statistic is based on Marsk & Tellby's (2007) estimator\n"
     "Fs, computed by summing the nominator and denominator separately  \n"

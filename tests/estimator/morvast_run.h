@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "expected_report.h"
@@ -20,6 +21,14 @@ testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
 int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
                                       const std::string& answers);
+
+// Starts Morvast in `dir` with `args`, the file "answers" there on its standard input, its
+// standard output and error discarded and no core file, after `setup`; returns its process id.
+pid_t StartMorvast(const testing_support::TempDir& dir, const std::vector<std::string>& args,
+                   const testing_support::ChildSetup& setup = {});
+
+// The exit status of the run `pid` started so, or 128 plus the signal that ended it.
+int EndOf(pid_t pid);
 
 // Opens the far end of the named pipe at `path` for writing once its reader has opened it, or
 // gives up after ten seconds; returns the descriptor, or -1.

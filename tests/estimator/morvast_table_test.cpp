@@ -2,13 +2,24 @@
 // printed digits, the names it refuses, and what a failed run leaves of the files.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 #include <set>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include "data_tables.h"
+#include "frequency_reader.h"
+#include "messages.h"
 #include "morvast_run.h"
+#include "results_writer.h"
 #include "table_report.h"
 #include "tsv_table.h"
+#include "whole_write.h"
 
 namespace {
 
@@ -24,9 +35,48 @@ const std::string header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
                            "\tjk_Fs_lower\tjk_Fs_upper\tjk_Fsp_lower\tjk_Fsp_upper"
                            "\tjk_Ne_lower\tjk_Ne_upper"
                            "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
-                           "\tcal_Ne_lower\tcal_Ne_upper\n";
+                           "\tcal_Ne_lower\tcal_Ne_upper"
+                           "\tplan\tN\tinformative_loci\tFs_num\tFs_den\n";
 const std::string no_limits = "\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA"
-                              "\tNA\tNA\tNA\tNA\tNA\tNA\n";
+                              "\tNA\tNA\tNA\tNA\tNA\tNA";
+
+// A frequency file as Pelkin writes it, of `samples` samples of 50 individuals and `loci` loci,
+// the first of 999 alleles and the others of two to four, with random shifts between samples.
+std::string LargeData(int samples, int loci) {
+    std::mt19937 random(1600);
+    std::string text = std::to_string(samples) + " " + std::to_string(loci) + " Large\n";
+    std::vector<int> alleles{999};
+    for (int L = 2; L <= loci; ++L) {
+        alleles.push_back(2 + static_cast<int>(random() % 3));
+    }
+    for (const int K : alleles) {
+        text += std::to_string(K) + "  ";
+    }
+    text += "\n";
+    std::array<char, 32> field;
+    for (int L = 1; L <= loci; ++L) {
+        const int K = alleles[static_cast<std::size_t>(L - 1)];
+        const int genes = K == 999 ? 1998 : 100;
+        for (int j = 1; j <= samples; ++j) {
+            std::vector<int> counts(static_cast<std::size_t>(K));
+            for (int copy = 0; copy < genes; ++copy) {
+                ++counts[random() % counts.size()];
+            }
+            for (const int count : counts) {
+                std::snprintf(field.data(), field.size(), K == 999 ? "%.6f " : "%6.4f ",
+                              static_cast<double>(count) / genes);
+                text += field.data();
+            }
+            text += std::to_string(genes) + " L" + std::to_string(L) + "  " +
+                    std::to_string(5 * j) + "\n";
+        }
+    }
+    return text;
+}
+
+// Where the in-process run's report and table go, whole.
+std::string whole_report;
+std::string whole_table;
 
 // The files of a folder, by name.
 std::set<std::string> FilesIn(const TempDir& dir) {
@@ -47,6 +97,8 @@ std::string Progress(const std::string& data, const std::string& report) {
 // sqrt(1/2 x 2 x 0.6881248^2) = 0.6881248, t(0.975, 1 df) = tan(0.475 pi) = 12.7062047, so the
 // Fs limits are exp(-2.5207078 -/+ 8.7435993) = 1.2824891e-05 and 504.07028. Their Fs' are
 // -0.0201891 and 3.9883922, and the lower Fs' limit below 0 leaves Ne without an upper limit.
+// The sums of Fs: locus 1 0.2^2 + 0.2^2 = 0.08 over 0.5 x 0.5 x 2 = 0.5, locus 2 0.01 + 0.01 =
+// 0.02 over 0.55 x 0.45 x 2 = 0.495, all loci 0.1 over 0.995.
 TEST(MorvastTable, WorkedExampleUnderPlan2) {
     TempDir dir;
     WriteFile(dir / "two.txt", two_locus_data);
@@ -61,10 +113,10 @@ TEST(MorvastTable, WorkedExampleUnderPlan2) {
               header +
                   "0\t5\t5\tLoc1\t2\t50\t50\t0.15999999999999992\t0.13519813519813512"
                   "\t18.49137931034484" +
-                  no_limits +
+                  no_limits + "\t2\tNA\t1\t0.07999999999999996\t0.5\n" +
                   "0\t5\t5\tLoc2\t2\t50\t50\t0.040404040404040387\t0.020202020202020183"
                   "\t123.75000000000011" +
-                  no_limits +
+                  no_limits + "\t2\tNA\t1\t0.01999999999999999\t0.495\n" +
                   "0\t5\t5\tall\t4\t50\t50\t0.10050251256281401\t0.078827490592196403"
                   "\t31.714824120603044"
                   "\t0.10020202020202015\t0.078090530351836843\t32.014125000000014"
@@ -74,7 +126,8 @@ TEST(MorvastTable, WorkedExampleUnderPlan2) {
                   "\t13.064856758080319\t-71.079318383658972"
                   "\t1.2824891174436905e-05\t504.07027839207336"
                   "\t-0.020189065808025142\t3.9883922158325067"
-                  "\t0.62681899490122461\tInf\n");
+                  "\t0.62681899490122461\tInf\t2\tNA\t2\t0.09999999999999995"
+                  "\t0.99500000000000011\n");
     EXPECT_EQ(ReadFile(dir / "report.txt"),
               Preamble("two.txt", 2) + IntervalsOfTable(ReadFile(dir / "t.tsv")) + legend);
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"report.txt", "t.tsv", "two.txt"}));
@@ -106,6 +159,7 @@ TEST(MorvastTable, NumbersAreThoseTheReportRounds) {
          "r.txt",
          2},
         {"3 0 No loci\n\n", {"d.txt", "r.txt"}, "2\n", "r.txt", 2},
+        {LargeData(11, 101), {"d.txt", "r.txt"}, "1\n500\n", "r.txt", 1},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -120,9 +174,30 @@ TEST(MorvastTable, NumbersAreThoseTheReportRounds) {
     }
 }
 
+// Over 11 samples and 400 loci, more than the buffers hold, the report and the table written
+// as they are formatted are those built whole in memory.
+TEST(MorvastTable, StreamedAsBuiltWhole) {
+    TempDir dir;
+    WriteFile(dir / "d.txt", LargeData(11, 400));
+    ASSERT_EQ(RunMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"}, "2\n").status, 0);
+    ResetRunValues();
+    infilename = "d.txt";
+    sample_plan = 2;
+    GetData((dir / "d.txt").string());
+    whole_report.clear();
+    whole_table.clear();
+    WriteResults([](std::string_view text) { whole_report += text; },
+                 [](std::string_view text) { whole_table += text; });
+    EXPECT_GT(whole_report.size(), StreamedWrite::BufferSize);
+    EXPECT_GT(whole_table.size(), StreamedWrite::BufferSize);
+    EXPECT_EQ(ReadFile(dir / "r.txt"), whole_report);
+    EXPECT_EQ(ReadFile(dir / "t.tsv"), whole_table);
+    ResetRunValues();
+}
+
 // Read back by a plain reader: every row has every column, a tab in a locus name is written
 // as "_", and the rows of a fixed locus and an interval with one informative locus are NA where
-// the report has no number.
+// the report has no number, but for the interval's t and the sums.
 TEST(MorvastTable, ReadsBackAsATable) {
     TempDir dir;
     WriteFile(dir / "d.txt", "3 2\n2  1\n"
@@ -131,34 +206,121 @@ TEST(MorvastTable, ReadsBackAsATable) {
     ASSERT_EQ(RunMorvast(dir, {"--table", "t.tsv", "d.txt", "r.txt"}, "2\n").status, 0);
     const testing_support::TsvTable table = testing_support::ReadTsv(ReadFile(dir / "t.tsv"));
     ASSERT_EQ(table.fault, "");
-    EXPECT_EQ(table.header.size(), 27u);
+    EXPECT_EQ(table.header.size(), 32u);
     ASSERT_EQ(table.rows.size(), 6u);
     const std::vector<std::string> loci{"A_B", "C", "all", "A_B", "C", "all"};
     for (std::size_t row = 0; row < table.rows.size(); ++row) {
         EXPECT_EQ(table.Cell(row, "locus"), loci[row]);
     }
     EXPECT_EQ(table.Cell(1, "alleles") + table.Cell(1, "S1") + table.Cell(1, "Fs"), "00NA");
+    EXPECT_EQ(table.Cell(1, "t") + table.Cell(1, "informative_loci") + table.Cell(1, "Fs_num") +
+                  table.Cell(1, "Fs_den") + table.Cell(1, "plan") + table.Cell(1, "N"),
+              "40002NA");
+    EXPECT_EQ(table.Cell(2, "informative_loci"), "1");
     EXPECT_EQ(table.Cell(2, "jk_Fs_se") + table.Cell(2, "cal_Ne_upper"), "NANA");
     EXPECT_EQ(table.Cell(5, "from") + table.Cell(5, "to") + table.Cell(5, "t"), "495");
 }
 
-// A table that would replace the data file or the report file is refused before the plan is
-// asked: by its name, by another name of the same file, or by a name the report gets from the
-// data file. No file is created or changed.
-TEST(MorvastTableRefused, DataOrReportFile) {
+// A frequency file of `loci` loci of three alleles over three samples, generations 0, 3 and 7,
+// their frequencies drawn from `seed`; loci numbered from `first`.
+std::string DrawnLoci(int first, int loci, unsigned seed) {
+    std::string lines;
+    for (int L = first; L < first + loci; ++L) {
+        for (const char* generation : {"0", "3", "7"}) {
+            seed = seed * 1103515245u + 12345u;
+            const unsigned a = (seed >> 16) % 60 + 10;
+            const unsigned b = (seed >> 8) % (90 - a) + 5;
+            char line[64];
+            std::snprintf(line, sizeof line, "%.2f %.2f %.2f 80 L%d  %s\n", a / 100.0, b / 100.0,
+                          (100 - a - b) / 100.0, L, generation);
+            lines += line;
+        }
+    }
+    return lines;
+}
+
+std::string FrequencyFile(int loci, const std::string& lines) {
+    std::string alleles;
+    for (int L = 0; L < loci; ++L) {
+        alleles += "3  ";
+    }
+    return "3 " + std::to_string(loci) + " drawn\n" + alleles + "\n" + lines;
+}
+
+// The all-loci Fs of runs over chunks of the loci, combined from the tables' sums, is the Fs of
+// one run over all of them; the rows of every run carry the plan and N.
+TEST(MorvastTable, SumsOfRunsOverChunksOfLociCombine) {
+    TempDir dir;
+    const std::string first = DrawnLoci(1, 2, 7);
+    const std::string second = DrawnLoci(3, 5, 11);
+    WriteFile(dir / "all.txt", FrequencyFile(7, first + second));
+    WriteFile(dir / "first.txt", FrequencyFile(2, first));
+    WriteFile(dir / "second.txt", FrequencyFile(5, second));
+    std::vector<testing_support::TsvTable> tables;
+    for (const char* data : {"all.txt", "first.txt", "second.txt"}) {
+        const auto run =
+            RunMorvast(dir, {"--plan", "1", "--census", "500", "--table", "-", data, "r.txt"}, "");
+        ASSERT_EQ(run.status, 0) << run.err;
+        tables.push_back(testing_support::ReadTsv(run.out));
+        ASSERT_EQ(tables.back().fault, "");
+    }
+    // Row 7 of the whole run, rows 2 and 5 of the chunks' runs: the first interval's all-loci
+    // rows; the second interval's follow one interval on.
+    for (const std::size_t interval : {0u, 1u}) {
+        const auto cell = [&](std::size_t run, std::size_t row, const char* column) {
+            const std::size_t rows_per_interval[] = {8, 3, 6};
+            return std::stod(tables[run].Cell(interval * rows_per_interval[run] + row, column));
+        };
+        const double combined = (cell(1, 2, "Fs_num") + cell(2, 5, "Fs_num")) /
+                                (cell(1, 2, "Fs_den") + cell(2, 5, "Fs_den"));
+        EXPECT_NEAR(combined / cell(0, 7, "Fs"), 1.0, 1e-12);
+        EXPECT_EQ(cell(0, 7, "informative_loci"), 7.0);
+        EXPECT_EQ(cell(2, 4, "plan") * 1000 + cell(2, 4, "N"), 1500.0);
+    }
+}
+
+// Any two of the data file, the report file and the table that are one file are refused before
+// the plan is asked, naming both: by the name, by another path to the file, by a link to it (a
+// link to no file by its target's name, since writing the link makes that file), by another name
+// of the same file, or by a name the report gets from the data file. No file is created or
+// changed.
+TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
     struct Case {
         std::string table;
         std::vector<std::string> names;
-        const char* what;
+        std::string message;
     };
     const std::vector<Case> cases{
-        {"two.txt", {"two.txt", "r.txt"}, "data"},
-        {"./sub/../two.txt", {"two.txt", "r.txt"}, "data"},
-        {"link.txt", {"two.txt", "r.txt"}, "data"},
-        {"old.txt", {"two.txt", "old.txt"}, "report"},
-        {"hard.txt", {"two.txt", "old.txt"}, "report"},
-        {"./new.txt", {"two.txt", "new.txt"}, "report"},
-        {"two.txt.OUT", {"two.txt"}, "report"},
+        {"two.txt",
+         {"two.txt", "r.txt"},
+         Say(Text::table_is_data, {{"TABLE", "two.txt"}, {"DATA", "two.txt"}})},
+        {"./sub/../two.txt",
+         {"two.txt", "r.txt"},
+         Say(Text::table_is_data, {{"TABLE", "./sub/../two.txt"}, {"DATA", "two.txt"}})},
+        {"link.txt",
+         {"two.txt", "r.txt"},
+         Say(Text::table_is_data, {{"TABLE", "link.txt"}, {"DATA", "two.txt"}})},
+        {"old.txt",
+         {"two.txt", "old.txt"},
+         Say(Text::table_is_report, {{"TABLE", "old.txt"}, {"REPORT", "old.txt"}})},
+        {"hard.txt",
+         {"two.txt", "old.txt"},
+         Say(Text::table_is_report, {{"TABLE", "hard.txt"}, {"REPORT", "old.txt"}})},
+        {"./new.txt",
+         {"two.txt", "new.txt"},
+         Say(Text::table_is_report, {{"TABLE", "./new.txt"}, {"REPORT", "new.txt"}})},
+        {"two.txt.OUT",
+         {"two.txt"},
+         Say(Text::table_is_report, {{"TABLE", "two.txt.OUT"}, {"REPORT", "two.txt.OUT"}})},
+        {"t.tsv",
+         {"two.txt", "dangling"},
+         Say(Text::table_is_report, {{"TABLE", "t.tsv"}, {"REPORT", "dangling"}})},
+        {"",
+         {"two.txt", "two.txt"},
+         Say(Text::report_is_data, {{"REPORT", "two.txt"}, {"DATA", "two.txt"}})},
+        {"",
+         {"two.txt", "sub/../link.txt"},
+         Say(Text::report_is_data, {{"REPORT", "sub/../link.txt"}, {"DATA", "two.txt"}})},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -166,33 +328,23 @@ TEST(MorvastTableRefused, DataOrReportFile) {
         WriteFile(dir / "old.txt", "Kept\n");
         fs::create_directory(dir / "sub");
         fs::create_symlink("two.txt", dir / "link.txt");
+        fs::create_symlink("t.tsv", dir / "dangling");
         fs::create_hard_link(dir / "old.txt", dir / "hard.txt");
         const std::set<std::string> before = FilesIn(dir);
-        std::vector<std::string> args{"--table", c.table};
+        std::vector<std::string> args;
+        if (!c.table.empty()) {
+            args = {"--table", c.table};
+        }
         args.insert(args.end(), c.names.begin(), c.names.end());
         const auto run = RunMorvast(dir, args, "2\n");
-        EXPECT_EQ(run.status, 1) << c.table;
-        EXPECT_EQ(run.err, "Morvast: the table " + c.table + " would replace the " + c.what +
-                               " file; name another file after --table\n");
+        EXPECT_EQ(run.status, 1) << c.message;
+        EXPECT_EQ(run.err, c.message + "\n");
         const std::string named =
             c.names.size() == 1 ? "Writing resuls to two.txt.OUT\n" : std::string();
-        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + named) << c.table;
-        EXPECT_EQ(FilesIn(dir), before) << c.table;
+        EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + named) << c.message;
+        EXPECT_EQ(FilesIn(dir), before) << c.message;
         EXPECT_EQ(ReadFile(dir / "two.txt"), two_locus_data);
         EXPECT_EQ(ReadFile(dir / "old.txt"), "Kept\n");
-    }
-}
-
-TEST(MorvastTableRefused, OptionWithoutFileName) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--table"}, std::vector<std::string>{"--table", ""}}) {
-        TempDir dir;
-        const auto run = RunMorvast(dir, args, "two.txt r.txt 2\n");
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err,
-                  "Morvast: --table needs a file name after it, before the data file's name\n");
-        EXPECT_EQ(run.out, opening_screen);
-        EXPECT_TRUE(FilesIn(dir).empty());
     }
 }
 
@@ -231,31 +383,45 @@ TEST(MorvastTableFile, ReportThatCannotBeWrittenKeepsTheEarlierTable) {
     WriteFile(dir / "t.tsv", "earlier table\n");
     const auto run = RunMorvast(dir, {"--table", "t.tsv", "two.txt", "/dev/full"}, "2\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot write the results to /dev/full\n");
+    EXPECT_EQ(run.err.substr(0, 38), "Cannot write the results to /dev/full\n");
     EXPECT_EQ(ReadFile(dir / "t.tsv"), "earlier table\n");
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"t.tsv", "two.txt"}));
 }
 
-// A table in a folder that does not exist, or of the name of a folder, cannot be written: the
-// run ends naming it, before the report is appended.
+// A table in a folder that does not exist, of the name of a folder, of a name longer than the
+// system takes, or that is a socket cannot be written: the run ends naming it, before the
+// report is appended, so that running again adds no second report.
 TEST(MorvastTableFile, TableThatCannotBeWritten) {
-    struct Case {
-        std::string table;
-        std::string reason;
+    const auto not_written = [](const std::string& table, const std::string& reason) {
+        return Say(Text::cannot_write_table, {{"TABLE", table}, {"REASON", reason}});
     };
-    for (const Case& c :
-         {Case{"missing/t.tsv", "No such file or directory"}, Case{"folder", "Is a directory"}}) {
+    const std::string long_name(300, 't');
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"missing/t.tsv", not_written("missing/t.tsv", "No such file or directory")},
+        {"folder", not_written("folder", "Is a directory")},
+        {long_name, not_written(long_name, "File name too long")},
+        {"socket", Say(Text::table_kind, {{"TABLE", "socket"}})},
+    };
+    for (const auto& [table, message] : cases) {
         TempDir dir;
         WriteFile(dir / "two.txt", two_locus_data);
         WriteFile(dir / "r.txt", "Kept\n");
         fs::create_directory(dir / "folder");
-        const auto run = RunMorvast(dir, {"--table", c.table, "two.txt", "r.txt"}, "2\n");
+        const int socket_fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string socket_path = (dir / "socket").string();
+        ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+        socket_path.copy(address.sun_path, socket_path.size());
+        ASSERT_EQ(bind(socket_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        const auto run = RunMorvast(dir, {"--table", table, "two.txt", "r.txt"}, "2\n");
+        close(socket_fd);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "Morvast: cannot write the table " + c.table + ": " + c.reason + "\n");
+        EXPECT_EQ(run.err, message + "\n");
         EXPECT_EQ(run.out, opening_screen + "Using data from two.txt\n" + plan_prompt +
                                "Reading two.txt\nProcessing two.txt\n");
         EXPECT_EQ(ReadFile(dir / "r.txt"), "Kept\n");
-        EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"folder", "r.txt", "two.txt"}));
+        EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"folder", "r.txt", "socket", "two.txt"}));
         EXPECT_TRUE(fs::is_empty(dir / "folder"));
     }
 }

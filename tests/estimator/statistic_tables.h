@@ -14,20 +14,23 @@ struct LocusData {
 
 // One interval, samples 1 and 2 taken in generations 0 and `span`, under the given plan.
 inline void SetInterval(const std::vector<LocusData>& loci, int span, int plan, int N = 0) {
+    ClearDataTables();
     n_samples = 2;
     n_loci = static_cast<int>(loci.size());
-    for (int L = 1; L <= n_loci; ++L) {
-        const LocusData& data = loci[L - 1];
-        K[L] = static_cast<int>(data.first.size());
-        for (int k = 0; k < K[L]; ++k) {
-            x[k][1][L] = data.first[k];
-            x[k][2][L] = data.second[k];
+    S.Start(n_samples);
+    for (const LocusData& data : loci) {
+        K.push_back(static_cast<int>(data.first.size()));
+        x.StartLocus();
+        for (const auto* sample : {&data.first, &data.second}) {
+            for (const double p : *sample) {
+                x.Add(p);
+            }
         }
-        S[1][L] = data.genes_first;
-        S[2][L] = data.genes_second;
+        S.Add(data.genes_first);
+        S.Add(data.genes_second);
+        locusname.emplace_back();
     }
-    t[1] = 0;
-    t[2] = span;
+    t = {0, 0, span};
     sample_plan = plan;
     census_size = N;
 }

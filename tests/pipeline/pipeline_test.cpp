@@ -156,7 +156,10 @@ TEST_F(Pipeline, LocusUntypedInEveryGenerationIsRefusedByTheEstimator) {
     EXPECT_EQ(estimated.status, 1);
     EXPECT_EQ(
         estimated.err,
-        "Error in indata file: allele frequencies sum to 0.000000 at locus 2 in sample 1\n\n");
+        "Error in indata file: allele frequencies sum to 0.000000 at locus 2 in sample 1\n\n"
+        "Morvast: in pelkin.out, line 5, which begins \"0 Loc2  1\": locus 2 lists no allele, so "
+        "it has no typed copy in any sample; remove it from the GenePop file and convert it "
+        "again\n");
 }
 
 TEST_F(Pipeline, SingleGenerationGivesAReportWithoutIntervals) {

@@ -1,0 +1,117 @@
+#include "stop_signals.h"
+
+#include <atomic>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int stop_signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+
+// Read by the handler, which may interrupt the run anywhere: each is written in one step.
+std::atomic<const char*> draft{nullptr};
+std::atomic<const char*> made_report{nullptr};
+std::atomic<int> made_report_fd{-1};
+std::atomic<int> appended_report_fd{-1};
+std::atomic<long long> appended_report_length{0};
+
+bool held = false;
+sigset_t mask_before_hold;
+
+sigset_t StopSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal_number : stop_signals) {
+        sigaddset(&set, signal_number);
+    }
+    return set;
+}
+
+void RemoveMadeReportIfEmpty() {
+    const char* path = made_report.load();
+    const int fd = made_report_fd.load();
+    struct stat held_file {};
+    struct stat named {};
+    if (path != nullptr && fstat(fd, &held_file) == 0 && S_ISREG(held_file.st_mode) &&
+        held_file.st_size == 0 && stat(path, &named) == 0 && named.st_dev == held_file.st_dev &&
+        named.st_ino == held_file.st_ino) {
+        unlink(path);
+    }
+}
+
+// Only calls that are safe in a signal handler.
+extern "C" void StopRun(int signal_number) {
+    if (const int fd = appended_report_fd.load(); fd >= 0) {
+        static_cast<void>(ftruncate(fd, static_cast<off_t>(appended_report_length.load())));
+    }
+    if (const char* path = draft.load(); path != nullptr) {
+        unlink(path);
+    }
+    RemoveMadeReportIfEmpty();
+    struct sigaction default_action {};
+    default_action.sa_handler = SIG_DFL;
+    sigemptyset(&default_action.sa_mask);
+    sigaction(signal_number, &default_action, nullptr);
+    // Held back until the handler returns, and then the run ends by it.
+    raise(signal_number);
+}
+
+} // namespace
+
+void CatchStopSignals() {
+    for (const int signal_number : stop_signals) {
+        struct sigaction before {};
+        if (sigaction(signal_number, nullptr, &before) != 0 || before.sa_handler == SIG_IGN) {
+            continue;
+        }
+        struct sigaction action {};
+        action.sa_handler = StopRun;
+        // The handler runs once: the other stop signals wait while it removes the files.
+        action.sa_mask = StopSet();
+        sigaction(signal_number, &action, nullptr);
+    }
+}
+
+void HoldStopSignals() {
+    if (held) {
+        return;
+    }
+    const sigset_t set = StopSet();
+    sigprocmask(SIG_BLOCK, &set, &mask_before_hold);
+    held = true;
+}
+
+void ReleaseStopSignals() {
+    if (!held) {
+        return;
+    }
+    held = false;
+    sigprocmask(SIG_SETMASK, &mask_before_hold, nullptr);
+}
+
+StopSignalsHeld::StopSignalsHeld() : held_(!held) {
+    HoldStopSignals();
+}
+
+StopSignalsHeld::~StopSignalsHeld() {
+    if (held_) {
+        ReleaseStopSignals();
+    }
+}
+
+void RegisterDraft(const char* path) {
+    draft.store(path);
+}
+
+void RegisterMadeReport(const char* path, int fd) {
+    made_report.store(nullptr);
+    made_report_fd.store(fd);
+    made_report.store(path);
+}
+
+void RegisterReportAppend(int fd, long long length) {
+    appended_report_fd.store(-1);
+    appended_report_length.store(length);
+    appended_report_fd.store(fd);
+}
