@@ -32,6 +32,9 @@ struct TextWatch {
     void* state = nullptr;
 };
 
+class TextFile;
+void AbandonText(TextFile& text);
+
 class TextFile {
     friend void OpenText(TextFile& text, const std::string& name);
     friend void WatchText(TextFile& text, TextWatch watch);
@@ -62,6 +65,15 @@ class TextFile {
     friend void Skip(TextFile& text, std::size_t count);
     friend std::uint64_t Offset(const TextFile& text);
     friend const std::string& NameOf(const TextFile& text);
+
+  public:
+    TextFile() = default;
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+    // A file still open when it goes, because a refusal ended the reading, is closed.
+    ~TextFile() { AbandonText(*this); }
+
+  private:
 
     // Reads the next characters of the file into the buffer; false when it has none left.
     bool Refill();
