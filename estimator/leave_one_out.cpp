@@ -115,7 +115,7 @@ DriftSums LeaveOneOut::Without(int L) const {
     RunningSums<CompensatedSum> rest;
     rest.Kl = all_loci_.Kl - own.Kl;
     rest.contributing_loci = all_loci_.contributing_loci - own.contributing_loci;
-    // Each difference as a sum of one term, exact to the last bit.
+    // Each sum of the set is the difference of two compensated sums, rounded once.
     rest.num.sum = all_loci_.num.Less(own.num);
     rest.den.sum = all_loci_.den.Less(own.den);
     rest.inverse_first.sum = all_loci_.inverse_first.Less(own.inverse_first);

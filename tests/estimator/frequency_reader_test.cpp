@@ -106,7 +106,7 @@ TEST(FrequencyReaderDegenerate, NoLociOrNoSamples) {
     Load("3 0 title");
     EXPECT_EQ(n_samples, 3);
     EXPECT_EQ(n_loci, 0);
-    EXPECT_EQ(t[2], 0);
+    EXPECT_EQ(Generation(2), 0);
     Load("-4 -2\n");
     EXPECT_EQ(n_samples, -4);
     EXPECT_EQ(n_loci, -2);
