@@ -1,6 +1,7 @@
 // Morvast: estimates the variance-effective size of a population from the drift of allele
 // frequencies between samples taken in different generations, and appends the report to the
-// report file; with --table FILE it also writes the results as a table to FILE.
+// report file; with --table FILE it also writes the results as a table to FILE, and with
+// --plot FILE a figure of them.
 #include <csignal>
 #include <fcntl.h>
 #include <string>
@@ -12,9 +13,11 @@
 #include "dialogue.h"
 #include "error.h"
 #include "estimation_run.h"
+#include "figure_of_run.h"
 #include "frequency_reader.h"
 #include "messages.h"
 #include "opening_screen.h"
+#include "plot_file.h"
 #include "report_file.h"
 #include "results_writer.h"
 #include "same_file.h"
@@ -55,7 +58,8 @@ int EstimationRun(int argc, char** argv) {
     // Standard output is no file of the run's that another could be.
     RefuseSameFiles({{"DATA", infilename},
                      {"REPORT", outfilename},
-                     {"TABLE", table_on_output ? std::string() : tablefilename}});
+                     {"TABLE", table_on_output ? std::string() : tablefilename},
+                     {"PLOT", plotfilename}});
     AskSamplePlan();
 
     OpenReport();
@@ -68,14 +72,24 @@ int EstimationRun(int argc, char** argv) {
     // takes the place of an earlier one only once the report is in its file; a device or a
     // named pipe, which cannot be drafted, takes the table after the report.
     const TableWay table = PrepareTable();
+    const PlotWay plot = PreparePlot();
+    FigureData figure = FigureOfRun();
     StartReport();
-    WriteResults(WriteReport, table == TableWay::none ? nullptr : WriteTable);
+    WriteResults(WriteReport, table == TableWay::none ? nullptr : WriteTable,
+                 plot == PlotWay::none ? nullptr : &figure);
     FinishTableDraft();
+    if (plot != PlotWay::none) {
+        WritePlot(figure);
+    }
     FinishReport();
     CommitTable();
+    CommitPlot();
     ReleaseStopSignals();
     if (table == TableWay::straight) {
         WriteTableStraight();
+    }
+    if (plot == PlotWay::straight) {
+        WritePlotStraight();
     }
     Print(Text::result_written, {{"REPORT", outfilename}});
     return 0;
@@ -93,6 +107,7 @@ int MorvastMain(int argc, char** argv) {
     } catch (const RunEnd& end) {
         AbandonReport();
         AbandonTable();
+        AbandonPlot();
         ReleaseStopSignals();
         return ReportRunEnd(end);
     }

@@ -19,6 +19,7 @@ struct Taken {
     bool plan_given = false;
     bool census_given = false;
     bool table_given = false;
+    bool plot_given = false;
     bool output_open = true; // standard output, when the program started
 };
 
@@ -104,6 +105,19 @@ void TakeTable(Taken& taken, std::string_view value) {
     tablefilename = value;
 }
 
+// The figure is held whole and renamed into place, so it goes to a file, never standard output.
+void TakePlot(Taken& taken, std::string_view value) {
+    if (!Once(taken, taken.plot_given, "--plot")) {
+        return;
+    }
+    if (value.empty()) {
+        Fault(taken, Say(Text::plot_without_name));
+    } else if (value == "-") {
+        Fault(taken, Say(Text::plot_on_output));
+    }
+    plotfilename = value;
+}
+
 // Takes the option argv[at], and its value when it has one; returns the index of the last
 // argument it took.
 int TakeOption(Taken& taken, int argc, char** argv, int at) {
@@ -118,14 +132,16 @@ int TakeOption(Taken& taken, int argc, char** argv, int at) {
     const Take take = option == "--plan"     ? TakePlan
                       : option == "--census" ? TakeCensus
                       : option == "--table"  ? TakeTable
+                      : option == "--plot"   ? TakePlot
                                              : nullptr;
     if (take == nullptr) {
         Fault(taken, Say(Text::unknown_option, {{"OPTION", Quoted(option)}}));
         return at;
     }
     if (at + 1 >= argc) {
-        Fault(taken, option == "--table" ? Say(Text::table_without_name)
-                                         : Say(Text::option_without_value, {{"OPTION", option}}));
+        Fault(taken, option == "--table"  ? Say(Text::table_without_name)
+                     : option == "--plot" ? Say(Text::plot_without_name)
+                                          : Say(Text::option_without_value, {{"OPTION", option}}));
         return at;
     }
     take(taken, argv[at + 1]);

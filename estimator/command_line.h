@@ -8,10 +8,10 @@
 
 enum class Invocation { run, answered };
 
-// Takes --plan, --census and --table into the run-wide values (sample_plan, census_size and
-// tablefilename, left 0 or empty when not given) and the file names into `names`. --help, -h and
-// --version, wherever they stand among the options, print their text on standard output and
-// give `answered`. Any fault of the command line ends the run with status 2, a line naming the
+// Takes --plan, --census, --table and --plot into the run-wide values (sample_plan,
+// census_size, tablefilename and plotfilename, left 0 or empty when not given) and the file
+// names into `names`. --help, -h and --version, wherever they stand among the options, print
+// their text on standard output and give `answered`. Any fault of the command line ends the run with status 2, a line naming the
 // fault and the usage on the standard error stream, before anything else is printed; so does
 // --table - when standard output was closed at the start (`output_open` false).
 Invocation TakeCommandLine(int argc, char** argv, bool output_open,

@@ -11,6 +11,7 @@ std::vector<std::int32_t> t{0};
 std::string infilename;
 std::string outfilename;
 std::string tablefilename;
+std::string plotfilename;
 std::int32_t sample_plan = 0;
 std::int32_t census_size = 0;
 
@@ -52,6 +53,7 @@ void ResetRunValues() {
     infilename.clear();
     outfilename.clear();
     tablefilename.clear();
+    plotfilename.clear();
     sample_plan = 0;
     census_size = 0;
 }

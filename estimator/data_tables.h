@@ -75,6 +75,7 @@ inline std::int32_t Generation(int j) {
 extern std::string infilename;
 extern std::string outfilename;
 extern std::string tablefilename; // of --table FILE; empty without the option
+extern std::string plotfilename;  // of --plot FILE; the same
 extern std::int32_t sample_plan;  // 1 or 2
 extern std::int32_t census_size;  // N, asked for plan 1 only
 

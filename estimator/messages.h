@@ -45,6 +45,11 @@ enum class Text {
     table_is_report,
     table_kind,
     cannot_write_table,
+    plot_is_data,
+    plot_is_report,
+    plot_is_table,
+    plot_kind,
+    cannot_write_plot,
     // The faults of the command line, each on its own line before the usage, status 2.
     unknown_option,
     option_without_value,
@@ -57,6 +62,8 @@ enum class Text {
     option_after_names,
     third_name,
     table_on_closed_output,
+    plot_without_name,
+    plot_on_output,
     // The warnings, each a line on the standard error stream; the run goes on.
     one_sample_warning,
     census_warning,
@@ -119,6 +126,7 @@ inline constexpr std::array morvast_texts{
               "  --table TABLE  also write the results to TABLE as tab-separated values;\n"
               "                 with --table -, on standard output, and the screen's lines\n"
               "                 on standard error\n"
+              "  --plot PLOT    also draw Ne and Fs' per interval into PLOT, an SVG file\n"
               "  -h, --help     print this text\n"
               "  --version      print the version\n"},
     TextEntry{Text::version, TextKind::usage, "Morvast {VERSION}\n"},
@@ -167,10 +175,25 @@ inline constexpr std::array morvast_texts{
     // {REASON} is the system's description of the error.
     TextEntry{Text::cannot_write_table, TextKind::failure,
               "Morvast: cannot write the table {TABLE}: {REASON}"},
+    TextEntry{Text::plot_is_data, TextKind::failure,
+              "Morvast: the figure {PLOT} would replace the data file {DATA}; name another file "
+              "after --plot"},
+    TextEntry{Text::plot_is_report, TextKind::failure,
+              "Morvast: the figure {PLOT} would replace the report file {REPORT}; name another "
+              "file after --plot"},
+    TextEntry{Text::plot_is_table, TextKind::failure,
+              "Morvast: the figure {PLOT} would replace the table {TABLE}; name another file "
+              "after --plot"},
+    TextEntry{Text::plot_kind, TextKind::failure,
+              "Morvast: the figure {PLOT} is a socket or a block device; name a file, a "
+              "character device or a named pipe after --plot"},
+    // {REASON} is the system's description of the error.
+    TextEntry{Text::cannot_write_plot, TextKind::failure,
+              "Morvast: cannot write the figure {PLOT}: {REASON}"},
 
     TextEntry{Text::unknown_option, TextKind::usage_fault,
               "Morvast: unknown option {OPTION}; the options are --plan, --census, --table, "
-              "--help and --version"},
+              "--plot, --help and --version"},
     TextEntry{Text::option_without_value, TextKind::usage_fault,
               "Morvast: {OPTION} needs a value after it"},
     TextEntry{Text::option_twice, TextKind::usage_fault,
@@ -196,6 +219,11 @@ inline constexpr std::array morvast_texts{
     TextEntry{Text::table_on_closed_output, TextKind::usage_fault,
               "Morvast: --table - writes the table on standard output, which is closed; name a "
               "file after --table"},
+    TextEntry{Text::plot_without_name, TextKind::usage_fault,
+              "Morvast: --plot needs a file name after it, before the data file's name"},
+    TextEntry{Text::plot_on_output, TextKind::usage_fault,
+              "Morvast: --plot takes a file name, not -: the figure is not written on standard "
+              "output; name a file after --plot"},
 
     TextEntry{Text::one_sample_warning, TextKind::warning,
               "Morvast: warning: {DATA} holds fewer than two samples, so there is no interval to "

@@ -5,9 +5,12 @@
 
 #include <string_view>
 
+#include "svg_plot.h"
+
 // Where a text goes: the report file or the table's draft in a run, a text in memory in a test.
 using TextOut = void (*)(std::string_view text);
 
-// Formats the report into `report` and, unless `table` is nullptr, the table into `table`. Each
-// interval's rows, sums, jackknife and limits are computed once, and both format them.
-void WriteResults(TextOut report, TextOut table);
+// Formats the report into `report` and, unless `table` is nullptr, the table into `table`, and
+// unless `figure` is nullptr adds each interval's values to it. Each interval's rows, sums,
+// jackknife and limits are computed once, and all of them take them from there.
+void WriteResults(TextOut report, TextOut table, FigureData* figure = nullptr);

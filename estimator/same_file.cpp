@@ -18,9 +18,9 @@ struct SameFileRefusal {
     Text text;
 };
 constexpr SameFileRefusal refusals[] = {
-    {"REPORT", "DATA", Text::report_is_data},
-    {"TABLE", "DATA", Text::table_is_data},
-    {"TABLE", "REPORT", Text::table_is_report},
+    {"REPORT", "DATA", Text::report_is_data},   {"TABLE", "DATA", Text::table_is_data},
+    {"TABLE", "REPORT", Text::table_is_report}, {"PLOT", "DATA", Text::plot_is_data},
+    {"PLOT", "REPORT", Text::plot_is_report},   {"PLOT", "TABLE", Text::plot_is_table},
 };
 
 // A link at the end of the path is followed even when its target does not exist, as opening

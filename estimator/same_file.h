@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// A file of the run, by the field that stands for it in the texts ("DATA", "REPORT", "TABLE")
-// and its name; an empty name is a file the run does not write.
+// A file of the run, by the field that stands for it in the texts ("DATA", "REPORT", "TABLE",
+// "PLOT") and its name; an empty name is a file the run does not write.
 struct NamedFile {
     std::string_view field;
     std::string name;

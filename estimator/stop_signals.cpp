@@ -10,7 +10,7 @@ namespace {
 constexpr int stop_signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 
 // Read by the handler, which may interrupt the run anywhere: each is written in one step.
-std::atomic<const char*> draft{nullptr};
+std::atomic<const char*> drafts[2] = {nullptr, nullptr}; // by DraftOf
 std::atomic<const char*> made_report{nullptr};
 std::atomic<int> made_report_fd{-1};
 std::atomic<int> appended_report_fd{-1};
@@ -45,8 +45,10 @@ extern "C" void StopRun(int signal_number) {
     if (const int fd = appended_report_fd.load(); fd >= 0) {
         static_cast<void>(ftruncate(fd, static_cast<off_t>(appended_report_length.load())));
     }
-    if (const char* path = draft.load(); path != nullptr) {
-        unlink(path);
+    for (std::atomic<const char*>& draft : drafts) {
+        if (const char* path = draft.load(); path != nullptr) {
+            unlink(path);
+        }
     }
     RemoveMadeReportIfEmpty();
     struct sigaction default_action {};
@@ -100,8 +102,8 @@ StopSignalsHeld::~StopSignalsHeld() {
     }
 }
 
-void RegisterDraft(const char* path) {
-    draft.store(path);
+void RegisterDraft(DraftOf which, const char* path) {
+    drafts[static_cast<int>(which)].store(path);
 }
 
 void RegisterMadeReport(const char* path, int fd) {

@@ -2,8 +2,8 @@
 // part is written and the table put in place they wait, so that a report file holds its
 // earlier reports, or them and one whole report with its table in place. At any other moment
 // they end the run at once, after cutting back a report file that this run's report was being
-// appended to and removing the files the run made that hold nothing of value: the table's
-// draft, and a report file that the run made and that is still empty.
+// appended to and removing the files the run made that hold nothing of value: the drafts of
+// the table and the figure, and a report file that the run made and that is still empty.
 #pragma once
 
 // Makes each of the four signals end the run as above, then raise itself again with its default
@@ -29,9 +29,12 @@ class StopSignalsHeld {
     bool held_;
 };
 
-// The table's draft at `path`, removed when a signal ends the run; nullptr once it is renamed
-// or removed. The text at `path` must stay as it is while it is registered.
-void RegisterDraft(const char* path);
+// The files written whole to a draft beside their name.
+enum class DraftOf { table, plot };
+
+// The draft of the table or the figure at `path`, removed when a signal ends the run; nullptr
+// once it is renamed or removed. The text at `path` must stay as it is while it is registered.
+void RegisterDraft(DraftOf which, const char* path);
 
 // The report file, open as `fd`, while this run's report is appended to it: cut back to
 // `length`, the length it had before, when a signal ends the run. -1 once the report is whole.

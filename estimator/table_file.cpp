@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "data_tables.h"
+#include "draft_file.h"
 #include "error.h"
 #include "messages.h"
 #include "stop_signals.h"
@@ -29,7 +30,7 @@ StreamedWrite table_out;
 
 void RemoveDraft() {
     if (!draft_name.empty()) {
-        RegisterDraft(nullptr);
+        RegisterDraft(DraftOf::table, nullptr);
         unlink(draft_name.c_str());
         draft_name.clear();
     }
@@ -54,41 +55,9 @@ void CloseTable() {
               {{"TABLE", tablefilename}, {"REASON", std::strerror(error_number)}}));
 }
 
-// The folder of the table's name, as the system reads it.
-std::string FolderOf(const std::string& name) {
-    const std::string folder = std::filesystem::path(name).parent_path().string();
-    return folder.empty() ? "." : folder;
-}
-
-// Whether the final rename would be refused for want of permission to replace the name: in a
-// folder that only lets owners remove their files (such as /tmp), a name of another user's.
-// Found before the report is appended, since the rename comes after it.
-bool ReplacementRefused(const struct stat& named) {
-    struct stat folder {};
-    const uid_t user = geteuid();
-    return user != 0 && stat(FolderOf(tablefilename).c_str(), &folder) == 0 &&
-           (folder.st_mode & S_ISVTX) != 0 && folder.st_uid != user && named.st_uid != user;
-}
-
-// A draft of a name of its own in the table's folder: it never clashes with another run's,
-// and the rename that puts it in place does not leave the file system.
-void MakeDraft() {
-    std::string name =
-        (std::filesystem::path(tablefilename).parent_path() / ".Morvast-table-XXXXXX").string();
-    {
-        const StopSignalsHeld held;
-        table_fd = mkstemp(name.data());
-        if (table_fd < 0) {
-            TableNotWritten(errno);
-        }
-        draft_name = name;
-        RegisterDraft(draft_name.c_str());
-    }
-    // mkstemp makes the draft readable by its owner only; the table gets the permissions of a
-    // file newly created by the user.
-    const mode_t mask = umask(0);
-    umask(mask);
-    if (fchmod(table_fd, 0666 & ~mask) != 0) {
+void StartDraft() {
+    table_fd = MakeDraft(tablefilename, ".Morvast-table-", DraftOf::table, draft_name);
+    if (table_fd < 0) {
         TableNotWritten(errno);
     }
 }
@@ -197,10 +166,10 @@ TableWay PrepareTable() {
     if (!exists && errno != ENOENT) {
         TableNotWritten(errno);
     }
-    if (exists && ReplacementRefused(named)) {
+    if (exists && ReplacementRefused(tablefilename, named)) {
         TableNotWritten(EPERM);
     }
-    MakeDraft();
+    StartDraft();
     table_out.Start(table_fd);
     return TableWay::drafted;
 }
@@ -227,7 +196,7 @@ void CommitTable() {
     if (std::rename(draft_name.c_str(), tablefilename.c_str()) != 0) {
         TableNotWritten(errno);
     }
-    RegisterDraft(nullptr);
+    RegisterDraft(DraftOf::table, nullptr);
     draft_name.clear();
 }
 

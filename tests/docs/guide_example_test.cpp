@@ -2,7 +2,7 @@
 // Pelkin with its name typed at the prompt, then estimated by Morvast under plan 1 with a
 // census size of 200. What the programs write must be what the guide quotes, byte for byte;
 // the table of the same run must hold the report's numbers, in columns that the guide and the
-// manual page describe.
+// manual page describe, and its figure must be the one the guide shows.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -56,6 +56,22 @@ TEST(GuideWorkedExample, PelkinOutAndReportAreThoseTheGuideQuotes) {
     EXPECT_EQ(estimated.status, 0);
     EXPECT_EQ(estimated.err, "");
     EXPECT_EQ(ReadFile(dir / "drift_example.report"), quoted_report);
+}
+
+// The figure the guide shows is the one the programs draw today, in a scratch folder.
+TEST(GuideWorkedExample, FigureIsTheOneTheGuideShows) {
+    const std::filesystem::path shown =
+        std::filesystem::path(GUIDE_FILE).parent_path() / "example_plot.svg";
+    EXPECT_NE(ReadFile(GUIDE_FILE).find("](example_plot.svg)"), std::string::npos);
+    testing_support::TempDir dir;
+    std::filesystem::copy_file(EXAMPLE_FILE, dir / "drift_example.gen");
+    ASSERT_EQ(RunProgram(PELKIN_EXE, {}, "drift_example.gen\n", dir.path()).status, 0);
+    const auto estimated = RunProgram(
+        MORVAST_EXE, {"--plot", "drift_example.svg", "pelkin.out", "drift_example.report"},
+        "1\n200\n", dir.path());
+    ASSERT_EQ(estimated.status, 0) << estimated.err;
+    EXPECT_EQ(ReadFile(dir / "drift_example.svg"), ReadFile(shown))
+        << "docs/example_plot.svg is not what the programs draw: replace it by this run's figure";
 }
 
 TEST(GuideWorkedExample, TableHoldsTheReportsNumbersInTheColumnsDescribed) {

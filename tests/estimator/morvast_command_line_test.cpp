@@ -15,11 +15,6 @@ using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
-std::size_t FilesIn(const TempDir& dir) {
-    const auto entries = std::filesystem::directory_iterator(dir.path());
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-}
-
 std::string Progress(const std::string& data, const std::string& report) {
     return "Reading " + data + "\nProcessing " + data + "\nResult written to " + report + "\n";
 }
@@ -46,7 +41,7 @@ TEST(MorvastCommandLine, HelpAndVersionAnswerWhereverTheyStandAmongTheOptions) {
         EXPECT_EQ(run.status, 0) << c.args[0];
         EXPECT_EQ(run.out, c.out) << c.args[0];
         EXPECT_EQ(run.err, "") << c.args[0];
-        EXPECT_EQ(FilesIn(dir), 0U);
+        EXPECT_EQ(FilesIn(dir).size(), 0U);
     }
 }
 
@@ -67,6 +62,9 @@ TEST(MorvastCommandLine, FaultsAreUsageErrors) {
         {{"--census", "5", "--plan"}, "Morvast: --plan needs a value after it"},
         {{"--table"}, Say(Text::table_without_name)},
         {{"--table", "", "d.txt"}, Say(Text::table_without_name)},
+        {{"--plot"}, Say(Text::plot_without_name)},
+        {{"--plot", "", "d.txt"}, Say(Text::plot_without_name)},
+        {{"--plot", "-", "d.txt"}, Say(Text::plot_on_output)},
         {{"--plan", "3"}, "Morvast: --plan takes 1 or 2, not \"3\""},
         {{"--plan", "02"}, "Morvast: --plan takes 1 or 2, not \"02\""},
         {{"--plan", "1", "--census", "1e3"}, census_fault + "\"1e3\""},
@@ -88,7 +86,7 @@ TEST(MorvastCommandLine, FaultsAreUsageErrors) {
         EXPECT_EQ(run.status, 2) << c.line;
         EXPECT_EQ(run.err, c.line + "\n" + Say(Text::usage));
         EXPECT_EQ(run.out, "") << c.line;
-        EXPECT_EQ(FilesIn(dir), 0U) << c.line;
+        EXPECT_EQ(FilesIn(dir).size(), 0U) << c.line;
     }
     TempDir dir;
     const auto closed =

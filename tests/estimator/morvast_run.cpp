@@ -1,8 +1,11 @@
 #include "morvast_run.h"
 
+#include <array>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
+#include <random>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -160,3 +163,46 @@ const std::string two_locus_data = "2 2 Worked example\n"
                                    "0.4000 0.6000 100 Loc1  5\n"
                                    "0.6000 0.4000 100 Loc2  0\n"
                                    "0.5000 0.5000 100 Loc2  5\n";
+
+// The files of a folder, by name.
+std::set<std::string> FilesIn(const testing_support::TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// A frequency file as Pelkin writes it, of `samples` samples of 50 individuals and `loci` loci,
+// the first of 999 alleles and the others of two to four, with random shifts between samples.
+std::string LargeData(int samples, int loci) {
+    std::mt19937 random(1600);
+    std::string text = std::to_string(samples) + " " + std::to_string(loci) + " Large\n";
+    std::vector<int> alleles{999};
+    for (int L = 2; L <= loci; ++L) {
+        alleles.push_back(2 + static_cast<int>(random() % 3));
+    }
+    for (const int K : alleles) {
+        text += std::to_string(K) + "  ";
+    }
+    text += "\n";
+    std::array<char, 32> field;
+    for (int L = 1; L <= loci; ++L) {
+        const int K = alleles[static_cast<std::size_t>(L - 1)];
+        const int genes = K == 999 ? 1998 : 100;
+        for (int j = 1; j <= samples; ++j) {
+            std::vector<int> counts(static_cast<std::size_t>(K));
+            for (int copy = 0; copy < genes; ++copy) {
+                ++counts[random() % counts.size()];
+            }
+            for (const int count : counts) {
+                std::snprintf(field.data(), field.size(), K == 999 ? "%.6f " : "%6.4f ",
+                              static_cast<double>(count) / genes);
+                text += field.data();
+            }
+            text += std::to_string(genes) + " L" + std::to_string(L) + "  " +
+                    std::to_string(5 * j) + "\n";
+        }
+    }
+    return text;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -39,3 +40,10 @@ extern const std::string opening_screen;
 
 // The worked data set of two loci and two samples, generations 0 and 5.
 extern const std::string two_locus_data;
+
+// The files of a folder, by name.
+std::set<std::string> FilesIn(const testing_support::TempDir& dir);
+
+// A frequency file as Pelkin writes it, of `samples` samples of 50 individuals and `loci` loci,
+// the first of 999 alleles and the others of two to four, with random shifts between samples.
+std::string LargeData(int samples, int loci);

@@ -40,52 +40,9 @@ const std::string header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tN
 const std::string no_limits = "\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA"
                               "\tNA\tNA\tNA\tNA\tNA\tNA";
 
-// A frequency file as Pelkin writes it, of `samples` samples of 50 individuals and `loci` loci,
-// the first of 999 alleles and the others of two to four, with random shifts between samples.
-std::string LargeData(int samples, int loci) {
-    std::mt19937 random(1600);
-    std::string text = std::to_string(samples) + " " + std::to_string(loci) + " Large\n";
-    std::vector<int> alleles{999};
-    for (int L = 2; L <= loci; ++L) {
-        alleles.push_back(2 + static_cast<int>(random() % 3));
-    }
-    for (const int K : alleles) {
-        text += std::to_string(K) + "  ";
-    }
-    text += "\n";
-    std::array<char, 32> field;
-    for (int L = 1; L <= loci; ++L) {
-        const int K = alleles[static_cast<std::size_t>(L - 1)];
-        const int genes = K == 999 ? 1998 : 100;
-        for (int j = 1; j <= samples; ++j) {
-            std::vector<int> counts(static_cast<std::size_t>(K));
-            for (int copy = 0; copy < genes; ++copy) {
-                ++counts[random() % counts.size()];
-            }
-            for (const int count : counts) {
-                std::snprintf(field.data(), field.size(), K == 999 ? "%.6f " : "%6.4f ",
-                              static_cast<double>(count) / genes);
-                text += field.data();
-            }
-            text += std::to_string(genes) + " L" + std::to_string(L) + "  " +
-                    std::to_string(5 * j) + "\n";
-        }
-    }
-    return text;
-}
-
 // Where the in-process run's report and table go, whole.
 std::string whole_report;
 std::string whole_table;
-
-// The files of a folder, by name.
-std::set<std::string> FilesIn(const TempDir& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 std::string Progress(const std::string& data, const std::string& report) {
     return "Reading " + data + "\nProcessing " + data + "\nResult written to " + report + "\n";
@@ -279,16 +236,17 @@ TEST(MorvastTable, SumsOfRunsOverChunksOfLociCombine) {
     }
 }
 
-// Any two of the data file, the report file and the table that are one file are refused before
-// the plan is asked, naming both: by the name, by another path to the file, by a link to it (a
-// link to no file by its target's name, since writing the link makes that file), by another name
-// of the same file, or by a name the report gets from the data file. No file is created or
-// changed.
+// Any two of the data file, the report file, the table and the figure that are one file are
+// refused before the plan is asked, naming both: by the name, by another path to the file, by a
+// link to it (a link to no file by its target's name, since writing the link makes that file),
+// by another name of the same file, or by a name the report gets from the data file. No file is
+// created or changed.
 TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
     struct Case {
         std::string table;
         std::vector<std::string> names;
         std::string message;
+        std::string plot = "";
     };
     const std::vector<Case> cases{
         {"two.txt",
@@ -321,6 +279,18 @@ TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
         {"",
          {"two.txt", "sub/../link.txt"},
          Say(Text::report_is_data, {{"REPORT", "sub/../link.txt"}, {"DATA", "two.txt"}})},
+        {"",
+         {"two.txt", "r.txt"},
+         Say(Text::plot_is_data, {{"PLOT", "link.txt"}, {"DATA", "two.txt"}}),
+         "link.txt"},
+        {"",
+         {"two.txt", "old.txt"},
+         Say(Text::plot_is_report, {{"PLOT", "hard.txt"}, {"REPORT", "old.txt"}}),
+         "hard.txt"},
+        {"t.tsv",
+         {"two.txt", "r.txt"},
+         Say(Text::plot_is_table, {{"PLOT", "./t.tsv"}, {"TABLE", "t.tsv"}}),
+         "./t.tsv"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -334,6 +304,9 @@ TEST(MorvastTableRefused, DataReportOrTableAreOneFile) {
         std::vector<std::string> args;
         if (!c.table.empty()) {
             args = {"--table", c.table};
+        }
+        if (!c.plot.empty()) {
+            args.insert(args.end(), {"--plot", c.plot});
         }
         args.insert(args.end(), c.names.begin(), c.names.end());
         const auto run = RunMorvast(dir, args, "2\n");
