@@ -1,16 +1,11 @@
-# `bench_pelkin`: Pelkin on 100 loci x 50 generations x 200 individuals (the table of `bench`
-# runs it at 10, 30 and 100 loci), with its genotype skip and without it (pelkin_character_reads,
-# built beside the converter's tests), timed by wall clock against reading the same file once per
-# locus with the system's read and memchr, in a reader process of its own (pelkin_floor, which
-# pelkin_bench finds beside itself), linked and started as Pelkin is.
+# `bench_pelkin`: Pelkin on a GenePop file of 100,000 biallelic loci, 10 samples of 50
+# individuals, 2% of genotypes missing (about 250 MB, generated in a scratch folder at run time),
+# and on one of 1,000,000 loci in 2 samples of 10, timed as a whole process against read_floor
+# (one read of the same file, every byte touched), with Pelkin's peak memory against its bound.
 add_executable(pelkin_bench ${CMAKE_CURRENT_LIST_DIR}/pelkin_bench.cpp)
-add_executable(pelkin_floor ${CMAKE_CURRENT_LIST_DIR}/pelkin_floor.cpp)
-add_dependencies(pelkin_bench pelkin_floor)
-if(PELKIN_STATIC_LINK AND NOT NE_SANITIZE)
-    target_link_options(pelkin_floor PRIVATE -static)
-endif()
 add_custom_target(bench_pelkin
-    COMMAND pelkin_bench $<TARGET_FILE:Pelkin> $<TARGET_FILE:pelkin_character_reads> 100
-    DEPENDS pelkin_bench Pelkin pelkin_character_reads
-    COMMENT "Timing Pelkin on 100 loci x 50 generations x 200 individuals"
+    COMMAND pelkin_bench $<TARGET_FILE:Pelkin> $<TARGET_FILE:read_floor> 100000 10 50 2 2
+    COMMAND pelkin_bench $<TARGET_FILE:Pelkin> $<TARGET_FILE:read_floor> 1000000 2 10 2 2
+    DEPENDS pelkin_bench Pelkin read_floor
+    COMMENT "Timing Pelkin on 100,000 and 1,000,000 biallelic loci"
     VERBATIM)

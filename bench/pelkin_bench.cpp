@@ -1,34 +1,33 @@
-// Pelkin on a large GenePop file, timed by wall clock, with its genotype skip and without it
-// (pelkin_character_reads, Pelkin built with the skip turned off), against the floor that one
-// pass over the file per locus allows: reading the same bytes once per locus with the system's
-// read and finding every line end with memchr, done by a reader process linked and started as
-// Pelkin is (pelkin_floor, found beside this program), so that every time includes starting a
-// process.
+// Pelkin on a generated GenePop file, timed as a whole process by wall clock, in turn with the
+// floor of a program that reads its input once (read_floor: the same file read once with the
+// system's read, every byte touched), built and started as Pelkin is; the median of three runs
+// of each. Pelkin's peak memory (its maximum resident size, from wait4) is measured on every
+// run and held against its bound: 64 MiB, plus 16 bytes per locus and sample, plus twice the
+// bytes of the locus names.
 //
-//   pelkin_bench <path-to-Pelkin> <path-to-pelkin_character_reads> <loci>
+//   pelkin_bench <Pelkin> <read_floor> <loci> <samples> <individuals> <alleles> <missing %>
 //
-// The file has <loci> loci, 50 generations of 200 individuals, random genotypes from a seeded
-// generator of its own, so that it is the same file with every compiler and library.
+// The genotypes come from a seeded generator of the benchmark's own, so the file is the same
+// with every compiler and library; it is written in a scratch folder and removed after.
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int Generations = 50;
-constexpr int Individuals = 200;
-constexpr int AllelesPerLocus = 12;
-constexpr int Runs = 5;
+constexpr int Runs = 3;
 
 // splitmix64: a small generator whose output is fixed by its seed alone.
 struct SplitMix64 {
@@ -40,106 +39,131 @@ struct SplitMix64 {
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return z ^ (z >> 31);
     }
-
-    int Allele() { return 1 + static_cast<int>(Next() % AllelesPerLocus); }
 };
 
-void WriteGenePop(const fs::path& path, int loci) {
+struct Shape {
+    long loci;
+    long samples;
+    long individuals;
+    int alleles;
+    int missing_percent;
+};
+
+// Writes the file; returns the bytes of its locus names, line ends not counted.
+std::uint64_t WriteGenePop(const fs::path& path, const Shape& shape) {
     SplitMix64 random{1234567};
-    std::ofstream out(path, std::ios::binary);
-    out << "Benchmark: " << loci << " loci, " << Generations << " generations of " << Individuals
-        << " individuals\n";
-    for (int l = 1; l <= loci; ++l) {
-        out << "Locus" << l << "\n";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    std::fprintf(out, "Benchmark: %ld loci, %ld samples of %ld individuals\n", shape.loci,
+                 shape.samples, shape.individuals);
+    std::uint64_t name_bytes = 0;
+    for (long l = 1; l <= shape.loci; ++l) {
+        name_bytes += static_cast<std::uint64_t>(std::fprintf(out, "Locus%ld\n", l) - 1);
     }
-    char genotype[8];
-    for (int g = 1; g <= Generations; ++g) {
-        out << "Pop\n";
-        for (int i = 1; i <= Individuals; ++i) {
-            out << 2 * g << " ind" << i << ",";
-            for (int l = 0; l < loci; ++l) {
-                const int first = random.Allele();
-                const int second = random.Allele();
-                std::snprintf(genotype, sizeof genotype, " %02d%02d", first, second);
-                out << genotype;
+    std::string line;
+    std::array<char, 32> genotype{};
+    for (long g = 1; g <= shape.samples; ++g) {
+        std::fputs("Pop\n", out);
+        for (long i = 1; i <= shape.individuals; ++i) {
+            line = std::to_string(2 * g) + " ind" + std::to_string(i) + ",";
+            for (long l = 0; l < shape.loci; ++l) {
+                const std::uint64_t draw = random.Next();
+                const bool missing = static_cast<int>(draw % 100) < shape.missing_percent;
+                const int first = 1 + static_cast<int>((draw >> 8) % shape.alleles);
+                const int second = 1 + static_cast<int>((draw >> 24) % shape.alleles);
+                std::snprintf(genotype.data(), genotype.size(), " %02d%02d", missing ? 0 : first,
+                              missing ? 0 : second);
+                line += genotype.data();
             }
-            out << "\n";
+            line += '\n';
+            std::fwrite(line.data(), 1, line.size(), out);
         }
     }
+    std::fclose(out);
+    return name_bytes;
 }
 
-// Runs the program in `workdir` with "data.gen" typed on its standard input and its standard
-// output discarded. Returns the wall time in milliseconds, or a negative value when the run
-// failed.
-double TimeRun(const fs::path& workdir, const std::string& program, const std::string& argument1,
-               const std::string& argument2) {
-    const fs::path typed = workdir / "typed";
-    std::ofstream(typed) << "data.gen\n";
+struct Timing {
+    double ms;
+    long peak_kib;
+};
+
+// Runs `program file` in `workdir`, its output discarded; a negative time when it failed.
+Timing TimeRun(const fs::path& workdir, const std::string& program) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
-        const int in = open(typed.c_str(), O_RDONLY);
-        const int out = open("/dev/null", O_WRONLY);
-        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+        const int null = open("/dev/null", O_RDWR);
+        if (null < 0 || dup2(null, 0) < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0 ||
             chdir(workdir.c_str()) != 0) {
             _exit(127);
         }
-        if (argument1.empty()) {
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        } else {
-            execl(program.c_str(), program.c_str(), argument1.c_str(), argument2.c_str(),
-                  static_cast<char*>(nullptr));
-        }
+        execl(program.c_str(), program.c_str(), "data.gen", static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;
-    waitpid(pid, &status, 0);
-    const double wall =
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? wall : -1.0;
+    const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return {ok ? ms : -1.0, usage.ru_maxrss};
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4 || std::atoi(argv[3]) < 1 || std::atoi(argv[3]) > 100) {
-        std::fprintf(stderr, "usage: pelkin_bench <path-to-Pelkin> "
-                             "<path-to-pelkin_character_reads> <loci 1..100>\n");
+    if (argc != 8) {
+        std::fprintf(stderr, "usage: pelkin_bench <Pelkin> <read_floor> <loci> <samples> "
+                             "<individuals> <alleles> <missing %%>\n");
         return 2;
     }
     const std::string pelkin = fs::absolute(argv[1]).string();
-    const std::string character_reads = fs::absolute(argv[2]).string();
-    const std::string floor_reader =
-        (fs::absolute(argv[0]).parent_path() / "pelkin_floor").string();
-    const int loci = std::atoi(argv[3]);
+    const std::string floor_reader = fs::absolute(argv[2]).string();
+    const Shape shape{std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[5]),
+                      std::atoi(argv[6]), std::atoi(argv[7])};
     std::string pattern = (fs::temp_directory_path() / "pelkin-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
-        std::fprintf(stderr, "pelkin_bench: cannot make a temporary directory\n");
+        std::fprintf(stderr, "pelkin_bench: cannot make a scratch folder\n");
         return 1;
     }
     const fs::path workdir = pattern;
-    WriteGenePop(workdir / "data.gen", loci);
-    const std::string times = std::to_string(loci);
-    // The file is now in the page cache for every timing.
-    TimeRun(workdir, floor_reader, "data.gen", "1");
-    // The best of a few runs of each, since other work on the machine only ever adds time.
-    double wall = 1e30;
-    double plain = 1e30;
-    double floor = 1e30;
-    for (int run = 0; run < Runs; ++run) {
-        wall = std::min(wall, TimeRun(workdir, pelkin, "", ""));
-        plain = std::min(plain, TimeRun(workdir, character_reads, "", ""));
-        floor = std::min(floor, TimeRun(workdir, floor_reader, "data.gen", times));
-    }
+    const std::uint64_t name_bytes = WriteGenePop(workdir / "data.gen", shape);
     const auto bytes = fs::file_size(workdir / "data.gen");
+    // The file is now in the page cache for every timing.
+    TimeRun(workdir, floor_reader);
+    std::vector<double> walls;
+    std::vector<double> floors;
+    long peak_kib = 0;
+    bool failed = false;
+    for (int run = 0; run < Runs; ++run) {
+        const Timing converted = TimeRun(workdir, pelkin);
+        const Timing floor = TimeRun(workdir, floor_reader);
+        failed = failed || converted.ms < 0.0 || floor.ms < 0.0;
+        walls.push_back(converted.ms);
+        floors.push_back(floor.ms);
+        peak_kib = std::max(peak_kib, converted.peak_kib);
+    }
     fs::remove_all(workdir);
-    if (wall < 0.0 || plain < 0.0 || floor <= 0.0) {
-        std::fprintf(stderr, "pelkin_bench: Pelkin or the floor's reader failed on the file\n");
+    if (failed) {
+        std::fprintf(stderr, "pelkin_bench: Pelkin or the floor failed on the file\n");
         return 1;
     }
-    std::printf("Pelkin %3d loci (%lu bytes): %7.1f ms   skip off: %7.1f ms   floor process, "
-                "read and memchr x%d: %7.1f ms   ratio %5.2f   skip off %5.2f   (best of %d)\n",
-                loci, static_cast<unsigned long>(bytes), wall, plain, loci, floor, wall / floor,
-                plain / floor, Runs);
-    return 0;
+    const double wall = Median(walls);
+    const double floor = Median(floors);
+    const double bound_kib =
+        64.0 * 1024 + (16.0 * static_cast<double>(shape.loci) * static_cast<double>(shape.samples) +
+                       2.0 * static_cast<double>(name_bytes)) /
+                          1024;
+    std::printf("Pelkin %ld loci, %ld samples of %ld individuals, %d alleles, %d%% missing "
+                "(%lu bytes): %9.1f ms   floor, one read: %8.1f ms   ratio %5.2f   peak %7ld KiB "
+                "of %7.0f KiB allowed   (median of %d in turn)\n",
+                shape.loci, shape.samples, shape.individuals, shape.alleles, shape.missing_percent,
+                static_cast<unsigned long>(bytes), wall, floor, wall / floor, peak_kib, bound_kib,
+                Runs);
+    return static_cast<double>(peak_kib) <= bound_kib ? 0 : 3;
 }

@@ -1,7 +1,6 @@
 # Prints the speed table as Markdown. Each benchmark is run three times and the run with the
 # median time is kept, so that one slow start on a busy machine does not make the figure.
-# Expects PELKIN_BENCH, PELKIN, PELKIN_CHARACTER_READS, MORVAST_BENCH, MORVAST, MORVAST_SNP_BENCH
-# and READ_FLOOR.
+# Expects PELKIN_BENCH, PELKIN, MORVAST_BENCH, MORVAST, MORVAST_SNP_BENCH and READ_FLOOR.
 set(runs 3)
 
 # Runs `program` with `args` three times; sets `result` to the output line of the median run,
@@ -38,17 +37,27 @@ math(EXPR memory_gib "(${memory} + 512) / 1024")
 
 set(table "| Program | Data set | Size (bytes) | Wall time (ms) | Floor (ms) | Ratio to floor |\n")
 string(APPEND table "|---|---|---:|---:|---:|---:|\n")
-set(pelkin_regex "Pelkin +([0-9]+) loci \\(([0-9]+) bytes\\): +([0-9.]+) ms +skip off: +([0-9.]+) ms +floor process, read and memchr x[0-9]+: +([0-9.]+) ms +ratio +([0-9.]+) +skip off +([0-9.]+)")
-foreach(loci 10 30 100)
-    median_run(line "\\): +([0-9.]+) ms" ${PELKIN_BENCH} ${PELKIN} ${PELKIN_CHARACTER_READS} ${loci})
-    if(NOT line MATCHES "${pelkin_regex}")
-        message(FATAL_ERROR "pelkin_bench printed an unexpected line:\n${line}")
+# Pelkin times its runs in turn with the floor and keeps the median of three itself.
+set(pelkin_regex "missing \\(([0-9]+) bytes\\): +([0-9.]+) ms +floor, one read: +([0-9.]+) ms +ratio +([0-9.]+) +peak +([0-9]+) KiB of +([0-9]+) KiB allowed")
+foreach(shape "10;50;200;12;0" "30;50;200;12;0" "100;50;200;12;0" "100000;10;50;2;2"
+              "1000000;2;10;2;2")
+    execute_process(COMMAND ${PELKIN_BENCH} ${PELKIN} ${READ_FLOOR} ${shape}
+                    OUTPUT_VARIABLE line ERROR_VARIABLE err RESULT_VARIABLE status
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT status EQUAL 0 OR NOT line MATCHES "${pelkin_regex}")
+        message(FATAL_ERROR "pelkin_bench ${shape} failed (${status}):\n${line}${err}")
     endif()
-    set(data_set "${loci} loci, 50 generations of 200 individuals")
-    string(APPEND table "| Pelkin | ${data_set} | ${CMAKE_MATCH_2} | ${CMAKE_MATCH_3} | "
-                        "${CMAKE_MATCH_5} | ${CMAKE_MATCH_6} |\n")
-    string(APPEND table "| Pelkin, genotype skip off | ${data_set} | ${CMAKE_MATCH_2} | "
-                        "${CMAKE_MATCH_4} | ${CMAKE_MATCH_5} | ${CMAKE_MATCH_7} |\n")
+    math(EXPR peak_mib "(${CMAKE_MATCH_5} + 512) / 1024")
+    math(EXPR allowed_mib "${CMAKE_MATCH_6} / 1024")
+    list(GET shape 0 loci)
+    list(GET shape 1 samples)
+    list(GET shape 2 individuals)
+    list(GET shape 3 alleles)
+    list(GET shape 4 missing)
+    string(APPEND table "| Pelkin | ${loci} loci of ${alleles} alleles, ${samples} samples of "
+                        "${individuals} individuals, ${missing}% missing; peak ${peak_mib} MiB "
+                        "of ${allowed_mib} MiB allowed | ${CMAKE_MATCH_1} | ${CMAKE_MATCH_2} | "
+                        "${CMAKE_MATCH_3} | ${CMAKE_MATCH_4} |\n")
 endforeach()
 
 # Morvast at 100 alleles a locus with 25, 50 and 100 loci, and at 100 loci with 25 and 50
@@ -81,8 +90,9 @@ foreach(size "100000;10" "100000;10;--table" "1000000;2")
                             "${CMAKE_MATCH_7} | ${CMAKE_MATCH_8} |\n")
 endforeach()
 
-message("\nSpeed, median of ${runs} runs; floor: the same file read once per locus with read "
-        "and memchr by a reader process linked and started as Pelkin is; for Morvast a process "
+message("\nSpeed, median of ${runs} runs; floor for Pelkin: the same file read once with read, "
+        "every byte touched, by a process linked and started as Pelkin is (read_floor); for "
+        "Morvast a process "
         "that does nothing, linked and started as Morvast is, and in the last column the time "
         "over it\n"
         "Machine: ${cpu}, ${cores} logical cores, ${memory_gib} GiB, ${os} ${release}\n\n"

@@ -8,12 +8,12 @@
 #include "command_line.h"
 #include "console.h"
 #include "conversion_run.h"
-#include "count_file.h"
 #include "file_failure.h"
 #include "folder_lock.h"
 #include "frequency_writer.h"
 #include "genepop_reader.h"
-#include "locus_passes.h"
+#include "individual_lines.h"
+#include "notices.h"
 #include "run_end.h"
 #include "run_state.h"
 
@@ -42,7 +42,7 @@ int ConversionRun(int argc, char** argv) {
     CountAlleles();
     GetGenerations();
     WriteFreqFile();
-    EraseCountFiles();
+    ReportConversion();
     return 0;
 }
 
@@ -55,7 +55,7 @@ int PelkinMain(int argc, char** argv) {
         status = ConversionRun(argc, argv);
     } catch (const RunEnd& end) {
         AbandonText(infile);
-        AbandonText(countfile);
+        AbandonOutText(freqfile);
         status = ReportRunEnd(end);
     }
     // The folder is free once every file of the run is closed.
@@ -66,7 +66,7 @@ int PelkinMain(int argc, char** argv) {
 void ResetRun() {
     ResetRunState();
     AbandonText(infile);
-    AbandonText(countfile);
+    AbandonOutText(freqfile);
     EnterStep(Step::OpenGenePop);
     std::clearerr(stdin);
 }

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "messages.h"
 #include "project_version.h"
@@ -59,26 +61,21 @@ void TakeFileName(std::string_view argument) {
 } // namespace
 
 bool ReadGenerationList(std::string_view list) {
-    std::int32_t count = 0;
-    typ5 numbers{};
+    std::vector<std::int32_t> numbers;
     while (true) {
         const std::size_t comma = list.find(',');
         const auto number = ListNumber(list.substr(0, comma));
         if (!number) {
             return false;
         }
-        ++count;
-        if (count <= MaxGenerations) {
-            numbers[static_cast<std::size_t>(count)] = *number;
-        }
+        numbers.push_back(*number);
         if (comma == std::string_view::npos) {
             break;
         }
         list.remove_prefix(comma + 1);
     }
     gen_no_given = true;
-    n_given_gen = count;
-    given_gen_no = numbers;
+    given_gen_no = std::move(numbers);
     return true;
 }
 

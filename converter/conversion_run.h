@@ -2,7 +2,7 @@
 // many runs in one process run it alike.
 #pragma once
 
-// The run, from the command line to the erased count files; returns the exit status of a run
+// The run, from the command line to the summary of the conversion; returns the exit status of a run
 // that finished. Every other end is thrown (run_end.h).
 int ConversionRun(int argc, char** argv);
 

@@ -32,7 +32,7 @@ std::string Number(std::int64_t value) {
 
 // The messages' fields for a locus: its number and its name.
 std::string Name(int locus) {
-    return loc_name[locus];
+    return std::string(loc_name[locus]);
 }
 
 // A hint for the line at `line_at`: the fields of the line (file, line number, first
@@ -47,36 +47,35 @@ std::string AtLine(Msg hint, std::uint64_t line_at, std::initializer_list<MsgFie
 
 } // namespace
 
-void GenerationsDiffer(int locus, int counted, const std::optional<std::uint64_t>& short_line) {
+void GenerationsDiffer(int locus, std::int64_t counted, std::int64_t first,
+                       const std::optional<std::uint64_t>& short_line) {
     const std::string hint =
         short_line ? AtLine(Msg::GenerationsDifferAtLine, *short_line,
                             {{"locus", Number(locus)},
                              {"name", Name(locus)},
                              {"counted", Number(counted)},
-                             {"first", Number(n_gen)}})
+                             {"first", Number(first)}})
                    : Filled(Msg::GenerationsDifferNoLine, {{"file", in_name},
                                                            {"counted", Number(counted)},
                                                            {"locus", Number(locus)},
                                                            {"name", Name(locus)},
-                                                           {"first", Number(n_gen)}});
+                                                           {"first", Number(first)}});
     Refuse(Msg::GenerationsDiffer, hint, ScreenClearing() + SixteenEmptyLines);
 }
 
-void IndividualsDiffer(int locus, const std::optional<std::uint64_t>& short_line) {
-    // Every individual line gives two copies, missing ones included.
-    const std::string counted = Number(copies / 2);
-    const std::string first = Number(copies_first / 2);
-    const std::string hint = short_line
-                                 ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
-                                          {{"locus", Number(locus)},
-                                           {"name", Name(locus)},
-                                           {"counted", counted},
-                                           {"first", first}})
-                                 : Filled(Msg::IndividualsDifferNoLine, {{"file", in_name},
-                                                                         {"counted", counted},
-                                                                         {"locus", Number(locus)},
-                                                                         {"name", Name(locus)},
-                                                                         {"first", first}});
+void IndividualsDiffer(int locus, std::int64_t counted, std::int64_t first,
+                       const std::optional<std::uint64_t>& short_line) {
+    const std::string hint =
+        short_line ? AtLine(Msg::IndividualsDifferAtLine, *short_line,
+                            {{"locus", Number(locus)},
+                             {"name", Name(locus)},
+                             {"counted", Number(counted)},
+                             {"first", Number(first)}})
+                   : Filled(Msg::IndividualsDifferNoLine, {{"file", in_name},
+                                                           {"counted", Number(counted)},
+                                                           {"locus", Number(locus)},
+                                                           {"name", Name(locus)},
+                                                           {"first", Number(first)}});
     Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
@@ -105,12 +104,6 @@ void NegativeCode(int locus, std::uint64_t line_at) {
                   {{"locus", Number(locus)}, {"name", Name(locus)}}));
 }
 
-void TooManyCopiesOfAnAllele(int locus, std::uint64_t line_at) {
-    Refuse(Msg::TooManyCopies, {{"locus", Number(locus)}},
-           AtLine(Msg::TooManyCopiesOfAnAllele, line_at,
-                  {{"locus", Number(locus)}, {"name", Name(locus)}}));
-}
-
 void TooManyCopiesAtLocus(int locus) {
     Refuse(Msg::TooManyCopies, {{"locus", Number(locus)}},
            Filled(Msg::TooManyCopiesAtLocus,
@@ -132,7 +125,7 @@ void InputWouldBeOverwritten(const std::string& written) {
 
 void GenerationListDiffers() {
     const std::string generations = Number(n_gen);
-    const std::string numbers = Number(n_given_gen);
+    const std::string numbers = Number(static_cast<std::int64_t>(given_gen_no.size()));
     Refuse(Msg::GenerationListDiffers, {{"generations", generations}, {"numbers", numbers}},
            Filled(Msg::GenerationListDiffersHint,
                   {{"file", in_name}, {"generations", generations}, {"numbers", numbers}}));

@@ -30,8 +30,6 @@ const char* VerbOf(FileOp op) {
         return "create";
     case FileOp::Write:
         return "write";
-    case FileOp::Erase:
-        return "erase";
     }
     return "use";
 }

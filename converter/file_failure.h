@@ -13,7 +13,6 @@ enum class Step : std::uint32_t {
     CountAlleles = 0x00402000,
     GetGenerations = 0x00403000,
     WriteFreqFile = 0x00404000,
-    EraseCountFiles = 0x00405000,
 };
 
 // The file operations, by their offset within the step that performs them.
@@ -24,7 +23,6 @@ enum class FileOp : std::uint32_t {
     Create = 0x40,
     Write = 0x50,
     ReadNumber = 0x60,
-    Erase = 0x70,
 };
 
 // Error numbers of the report that are not the system's own.

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <span>
+#include <vector>
 
-#include "count_file.h"
+#include "allele_tallies.h"
 #include "file_failure.h"
 #include "messages.h"
 #include "notices.h"
@@ -15,105 +15,75 @@
 
 namespace {
 
-// A count file that does not read back as this run wrote it was changed under the run.
-[[noreturn]] void CountFileChanged(int locus) {
-    FileFailure(FileOp::ReadNumber, NotANumber,
-                Filled(Msg::CountFileChanged, {{"file", CountFileName(locus)}}));
-}
-
-std::int32_t ReadCount(int locus) {
-    const auto value = ReadInteger(countfile);
-    if (!value) {
-        CountFileChanged(locus);
+// The counts of one locus in one sample, in the order of its listed alleles.
+void CountsIn(const std::vector<ListedAllele>& listed, std::int32_t sample,
+              std::vector<std::int32_t>& counts) {
+    counts.clear();
+    for (const ListedAllele& allele : listed) {
+        counts.push_back(CountOf(allele.slot, sample));
     }
-    return *value;
 }
 
-// The first line of the locus's data in its count file: generations and alleles.
-struct CountHead {
-    int generations;
-    int alleles;
-};
-
-CountHead ReadCountHead(int locus) {
-    const std::int32_t generations = ReadCount(locus);
-    const std::int32_t alleles = ReadCount(locus);
-    DropLine(countfile);
-    // The file is this run's own; values outside the tables mean it was changed under us.
-    if (generations < 0 || generations > MaxGenerations || alleles < 0 || alleles > MaxAlleles) {
-        CountFileChanged(locus);
-    }
-    return {generations, alleles};
-}
-
-// The sum of `alleles` counts; no total of this run's counts leaves 32 bits, so a sum that does
-// means the count file was changed.
-std::int32_t TotalOf(std::span<const std::int32_t> counts, int locus) {
+// The sum of counts that the tallies hold: no sum of copies leaves 32 bits, since the copies
+// of every locus are kept within them.
+std::int32_t TotalOf(const std::vector<std::int32_t>& counts) {
     std::int64_t sum = 0;
     for (const std::int32_t count : counts) {
         sum += count;
     }
-    if (sum < INT32_MIN || sum > INT32_MAX) {
-        CountFileChanged(locus);
-    }
     return static_cast<std::int32_t>(sum);
 }
 
-// The locus's counts over all generations together, in allele_total[0..alleles-1], and their
-// total: the frequencies written for a generation in which the locus was not typed.
-std::int32_t SumOverGenerations(const CountHead& head, int locus) {
-    for (int i = 0; i < head.alleles; ++i) {
-        std::int64_t sum = 0;
-        for (int g = 1; g <= head.generations; ++g) {
-            sum += locus_counts[g][static_cast<std::size_t>(i)];
+// The locus's counts over all samples together: the frequencies written for a sample in which
+// the locus was not typed.
+void CountsOverAll(const std::vector<ListedAllele>& listed, std::vector<std::int32_t>& overall) {
+    overall.assign(listed.size(), 0);
+    for (std::int32_t g = 1; g <= n_gen; ++g) {
+        for (std::size_t i = 0; i < listed.size(); ++i) {
+            overall[i] += CountOf(listed[i].slot, g);
         }
-        if (sum < INT32_MIN || sum > INT32_MAX) {
-            CountFileChanged(locus);
-        }
-        allele_total[i] = static_cast<std::int32_t>(sum);
     }
-    return TotalOf(std::span<const std::int32_t>(allele_total.data(), head.alleles), locus);
 }
 
-std::string DataLine(int locus, int generation, const CountHead& head) {
-    const auto counts =
-        std::span<const std::int32_t>(locus_counts[generation].data(), head.alleles);
-    const std::int32_t total = TotalOf(counts, locus);
+// The tables a locus is written from, kept from locus to locus so that their room is reused.
+struct LocusTables {
+    std::vector<ListedAllele> listed;
+    std::vector<std::int32_t> counts;
+    std::vector<std::int32_t> overall;
     std::string line;
-    if (total == 0 && head.alleles > 0) {
-        // No copy typed in this generation: the frequencies are those of all generations
-        // together, and the total 0 makes the estimator leave the line out of every sum.
-        UntypedGeneration(locus, gen_no[generation]);
-        const std::int32_t overall = SumOverGenerations(head, locus);
-        for (int i = 0; i < head.alleles; ++i) {
-            line += RatioField(allele_total[i], overall) + " ";
-        }
-    } else {
-        for (int i = 0; i < head.alleles; ++i) {
-            line += RatioField(counts[static_cast<std::size_t>(i)], total) + " ";
-        }
+};
+
+void WriteDataLine(std::int32_t locus, std::int32_t sample, LocusTables& tables) {
+    CountsIn(tables.listed, sample, tables.counts);
+    const std::int32_t total = TotalOf(tables.counts);
+    std::string& line = tables.line;
+    line.clear();
+    const bool untyped = total == 0 && !tables.listed.empty();
+    if (untyped) {
+        // No copy typed in this sample: the frequencies are those of all samples together, and
+        // the total 0 makes the estimator leave the line out of every sum.
+        UntypedGeneration(locus, gen_no[static_cast<std::size_t>(sample)]);
+        CountsOverAll(tables.listed, tables.overall);
+    }
+    const std::vector<std::int32_t>& shown = untyped ? tables.overall : tables.counts;
+    const std::int32_t of = untyped ? TotalOf(tables.overall) : total;
+    for (const std::int32_t count : shown) {
+        line += RatioField(count, of);
+        line += ' ';
     }
     line += std::to_string(total) + " " + WrittenLocusName(locus) + "  " +
-            std::to_string(gen_no[generation]) + "\n";
-    return line;
+            std::to_string(gen_no[static_cast<std::size_t>(sample)]) + "\n";
+    WriteText(freqfile, line);
 }
 
-void WriteLocus(OutText& out, int locus) {
-    OpenText(countfile, CountFileName(locus));
-    const CountHead head = ReadCountHead(locus);
-    for (int g = 1; g <= head.generations; ++g) {
-        for (int i = 0; i < head.alleles; ++i) {
-            locus_counts[g][static_cast<std::size_t>(i)] = ReadCount(locus);
-        }
-        DropLine(countfile);
-    }
-    CloseText(countfile);
-    if (head.alleles == 0) {
+void WriteLocus(std::int32_t locus, LocusTables& tables) {
+    ListAlleles(locus, tables.listed);
+    if (tables.listed.empty()) {
         // Written as it stands; the estimator refuses such a locus.
         UntypedLocus(locus);
     }
-    for (int g = 1; g <= head.generations; ++g) {
-        WriteText(out, DataLine(locus, g, head));
+    for (std::int32_t g = 1; g <= n_gen; ++g) {
+        WriteDataLine(locus, g, tables);
     }
 }
 
@@ -154,8 +124,8 @@ std::string RatioField(std::int32_t count, std::int32_t total) {
     return field;
 }
 
-std::string WrittenLocusName(int locus) {
-    std::string name = loc_name[locus];
+std::string WrittenLocusName(std::int32_t locus) {
+    std::string name(loc_name[locus]);
     const std::size_t first = name.find_first_not_of(' ');
     if (first == std::string::npos) {
         return "locus" + std::to_string(locus);
@@ -169,18 +139,23 @@ std::string WrittenLocusName(int locus) {
     return name;
 }
 
+void StartFreqFile() {
+    CreateText(freqfile, PartFileName, FreqFileName);
+}
+
 void WriteFreqFile() {
     EnterStep(Step::WriteFreqFile);
-    OutText out;
-    CreateText(out, "pelkin.out");
-    WriteText(out, std::to_string(n_gen) + " " + std::to_string(n_loc) + " " + title + "\n");
-    std::string alleles;
-    for (int l = 1; l <= n_loc; ++l) {
-        alleles += std::to_string(n_allele[l]) + "  ";
+    WriteText(freqfile, std::to_string(n_gen) + " " + std::to_string(n_loc) + " " + title + "\n");
+    std::vector<ListedAllele> listed;
+    for (std::int32_t l = 1; l <= n_loc; ++l) {
+        ListAlleles(l, listed);
+        WriteText(freqfile, std::to_string(listed.size()) + "  ");
     }
-    WriteText(out, alleles + "\n");
-    for (int l = 1; l <= n_loc; ++l) {
-        WriteLocus(out, l);
+    WriteText(freqfile, "\n");
+    LocusTables tables;
+    for (std::int32_t l = 1; l <= n_loc; ++l) {
+        WriteLocus(l, tables);
     }
-    CloseOutText(out);
+    CloseOutText(freqfile);
+    PutInPlace(freqfile, FreqFileName);
 }

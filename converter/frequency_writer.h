@@ -7,7 +7,17 @@
 #include <cstdint>
 #include <string>
 
-// Writes "pelkin.out" from the run state and the count files, replacing an earlier file.
+constexpr const char* FreqFileName = "pelkin.out";
+// "pelkin.out" is written under this name and renamed when it is whole, so that a run that
+// fails or is stopped leaves an earlier "pelkin.out" as it was.
+constexpr const char* PartFileName = "pelkin.out.part";
+
+// Creates the part file, before the GenePop file's individual lines are read, so that a folder
+// the run cannot write in is told before the reading.
+void StartFreqFile();
+
+// Writes "pelkin.out" from the run state and the tallies into the part file, and renames it
+// over "pelkin.out": an earlier file, or a link, of that name is replaced.
 void WriteFreqFile();
 
 // A relative frequency in 6 characters with 4 decimals, nearest value, an exact half up.
@@ -19,4 +29,4 @@ std::string RatioField(std::int32_t count, std::int32_t total);
 
 // The locus name as written: one word for the estimator's reader, so an inner blank becomes "_"
 // and an empty or all-blank name becomes "locus" and the locus number.
-std::string WrittenLocusName(int locus);
+std::string WrittenLocusName(std::int32_t locus);

@@ -6,13 +6,14 @@
 #include "console.h"
 #include "data_messages.h"
 #include "file_failure.h"
-#include "genotype_skip.h"
+#include "generation_search.h"
 #include "messages.h"
+#include "notices.h"
 #include "run_state.h"
 
 namespace {
 
-// No comma among the first 250 characters of a line's head ends the pass.
+// No comma among the first 250 characters of a line's head ends the reading.
 constexpr int HeadLimit = 251;
 constexpr std::size_t MarkerLength = 3;
 constexpr std::size_t SixDigits = 6;
@@ -21,57 +22,122 @@ bool IsBlank(int c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trimmed(std::string_view piece) {
-    while (!piece.empty() && IsBlank(piece.front())) {
-        piece.remove_prefix(1);
-    }
-    while (!piece.empty() && IsBlank(piece.back())) {
-        piece.remove_suffix(1);
-    }
-    return piece;
-}
+// The names longer than 255 characters, told once after the header.
+struct CutNames {
+    std::int64_t count = 0;
+    std::int32_t first = 0;
+};
 
-// `line_at` is where the line of the name begins, for the message that refuses a 101st locus.
-void StoreLocusName(std::string_view name, std::uint64_t line_at) {
-    if (n_loc == MaxLoci) {
+// `line_at` is where the line of the name begins, for the message that refuses a locus beyond
+// the 32-bit count.
+void StoreLocusName(std::string_view name, bool cut, std::uint64_t line_at, CutNames& cuts) {
+    if (n_loc == MaxCount) {
         TooManyLoci(line_at);
     }
     ++n_loc;
-    loc_name[n_loc] = std::string(name.substr(0, NameLength));
+    loc_name.Add(name);
+    if (cut && cuts.count++ == 0) {
+        cuts.first = n_loc;
+    }
 }
 
-// Stores the locus names of one locus-name line: the line cut to 15 characters, or, when it
-// holds commas, each comma-separated name trimmed of blanks and tabs and cut to 15 characters,
-// empty pieces dropped.
-void StoreLocusNames(std::string_view line, std::uint64_t line_at) {
-    if (line.find(',') == std::string_view::npos) {
-        StoreLocusName(line, line_at);
-        return;
-    }
-    while (true) {
-        const std::size_t comma = line.find(',');
-        const std::string_view name = Trimmed(line.substr(0, comma));
-        if (!name.empty()) {
-            StoreLocusName(name, line_at);
-        }
-        if (comma == std::string_view::npos) {
+// One comma-separated name as it is read: blanks and tabs before it skipped, its first 255
+// characters kept, and its blanks and tabs at the end dropped unless the name goes on past them.
+class NamePiece {
+  public:
+    void Take(char c) {
+        if (kept_.empty() && IsBlank(c)) {
             return;
         }
-        line.remove_prefix(comma + 1);
+        if (kept_.size() < NameLength) {
+            kept_.push_back(c);
+        } else if (!IsBlank(c)) {
+            longer_ = true;
+        }
     }
+
+    void Store(std::uint64_t line_at, CutNames& cuts) {
+        if (!longer_) {
+            while (!kept_.empty() && IsBlank(kept_.back())) {
+                kept_.pop_back();
+            }
+        }
+        if (!kept_.empty()) {
+            StoreLocusName(kept_, longer_, line_at, cuts);
+        }
+        kept_.clear();
+        longer_ = false;
+    }
+
+  private:
+    std::string kept_;
+    bool longer_ = false; // a character other than a blank or a tab follows the 255 kept
+};
+
+// The first characters of a line as the header keeps them, and whether the line ends the
+// locus names: a marker, then only blanks and tabs.
+struct LineStart {
+    std::string kept;
+    std::size_t length = 0;
+    bool blank_after_marker = true;
+
+    void Take(char c, std::size_t limit) {
+        if (length >= MarkerLength && !IsBlank(c)) {
+            blank_after_marker = false;
+        }
+        if (kept.size() < limit) {
+            kept.push_back(c);
+        }
+        ++length;
+    }
+
+    bool EndsLocusNames() const {
+        return length >= MarkerLength && IsMarker(std::string_view(kept).substr(0, MarkerLength)) &&
+               blank_after_marker;
+    }
+};
+
+// The next character of a line, or EndOfText at its end, whose line end is taken.
+int NextOfLine(TextFile& text) {
+    const int c = NextChar(text);
+    if (c == '\r') {
+        TakeLineFeed(text);
+    }
+    return c == '\n' || c == '\r' ? EndOfText : c;
 }
 
-bool IsMarkerLine(std::string_view line) {
-    return IsMarker(line.substr(0, MarkerLength));
+// Reads one locus-name line and stores its names, unless it ends the names; true when it does.
+bool ReadNameLine(TextFile& text, CutNames& cuts) {
+    const std::uint64_t line_at = Offset(text);
+    LineStart start;
+    NamePiece piece;
+    bool comma = false;
+    for (int c = NextOfLine(text); c != EndOfText; c = NextOfLine(text)) {
+        start.Take(static_cast<char>(c), NameLength);
+        if (c == ',') {
+            comma = true;
+            piece.Store(line_at, cuts);
+        } else {
+            piece.Take(static_cast<char>(c));
+        }
+    }
+    if (comma) {
+        piece.Store(line_at, cuts);
+        return false;
+    }
+    if (start.EndsLocusNames()) {
+        return true;
+    }
+    StoreLocusName(start.kept, start.length > NameLength, line_at, cuts);
+    return false;
 }
 
 void TakeGivenGenerations() {
-    if (n_given_gen != n_gen) {
+    if (static_cast<std::int64_t>(given_gen_no.size()) != n_gen) {
         GenerationListDiffers();
     }
-    for (int p = 1; p <= n_gen; ++p) {
-        gen_no[p] = given_gen_no[p];
-    }
+    gen_no.assign(given_gen_no.size() + 1, 0);
+    std::copy(given_gen_no.begin(), given_gen_no.end(), gen_no.begin() + 1);
 }
 
 } // namespace
@@ -86,7 +152,7 @@ void OpenGenePop() {
     } else {
         name = AskFileName();
     }
-    // The data cannot come from standard input: the file is read again for every locus.
+    // The data cannot come from standard input: a refusal reads the file again to name a line.
     if (!name || name->empty() || name->find('\0') != std::string::npos) {
         FileFailure(FileOp::Open, NoSuchFile, TextOf(Msg::NoFileName));
     }
@@ -100,56 +166,56 @@ void GetGenerations() {
         TakeGivenGenerations();
         return;
     }
-    OpenText(infile, in_name);
-    DropLine(infile);
-    for (int p = 1; p <= n_gen; ++p) {
-        // The numbers on the other individual lines are never read, so they need not agree.
-        while (!AtEnd(infile) && !IsMarker(ReadLine(infile, MarkerLength))) {
-        }
-        const auto number = ReadInteger(infile);
-        if (!number) {
-            const LinePlace place = PlaceOf(in_name, Offset(infile) - 1);
-            FileFailure(FileOp::ReadNumber, NotANumber,
-                        Filled(Msg::GenerationNumberUnread, {{"file", in_name},
-                                                             {"line", std::to_string(place.number)},
-                                                             {"start", place.start},
-                                                             {"sample", std::to_string(p)}}));
-        }
-        gen_no[p] = *number;
+    // The numbers on the other individual lines are never read, so they need not agree.
+    const UnreadNumber unread = FirstUnreadNumber();
+    if (unread.sample != 0 && unread.sample <= n_gen) {
+        const LinePlace place = PlaceOf(in_name, unread.last_char_at);
+        FileFailure(
+            FileOp::ReadNumber, NotANumber,
+            Filled(Msg::GenerationNumberUnread, {{"file", in_name},
+                                                 {"line", std::to_string(place.number)},
+                                                 {"start", place.start},
+                                                 {"sample", std::to_string(unread.sample)}}));
     }
-    CloseText(infile);
+    gen_no.assign(static_cast<std::size_t>(n_gen) + 1, 0);
+    for (std::int32_t p = 1; p <= n_gen; ++p) {
+        gen_no[static_cast<std::size_t>(p)] = FoundNumber(p);
+    }
 }
 
 bool IsMarker(std::string_view text) {
     return text == "POP" || text == "Pop" || text == "pop";
 }
 
-bool EndsLocusNames(std::string_view line) {
-    while (!line.empty() && IsBlank(line.back())) {
-        line.remove_suffix(1);
+HeaderEnd ReadHeader(TextFile& text) {
+    LineStart title_line;
+    for (int c = NextOfLine(text); c != EndOfText; c = NextOfLine(text)) {
+        title_line.Take(static_cast<char>(c), TitleLength);
     }
-    return IsMarker(line);
-}
-
-void ReadHeader(TextFile& text) {
-    title = ReadLine(text, TitleLength);
-    while (true) {
+    title = title_line.kept;
+    const HeaderEnd title_end{0, Offset(text)};
+    CutNames cuts;
+    std::uint64_t line_at = 0;
+    do {
         if (AtEnd(text)) {
             NoMarkerAfterNames();
         }
-        // The whole line is read, so that a line of comma-separated names keeps them all.
-        const std::uint64_t line_at = Offset(text);
-        const std::string line = ReadLine(text, WholeLine);
-        if (EndsLocusNames(line)) {
-            return;
-        }
-        StoreLocusNames(line, line_at);
+        line_at = Offset(text);
+    } while (!ReadNameLine(text, cuts));
+    loc_name.Settle();
+    if (cuts.count > 0) {
+        NamesCut(cuts.count, cuts.first);
     }
+    return title_line.EndsLocusNames() ? title_end : HeaderEnd{line_at, Offset(text)};
 }
 
-void SkipToFirstMarker(TextFile& text) {
+void PassHeader(TextFile& text) {
     while (!AtEnd(text)) {
-        if (EndsLocusNames(ReadLine(text, WholeLine))) {
+        LineStart start;
+        for (int c = NextOfLine(text); c != EndOfText; c = NextOfLine(text)) {
+            start.Take(static_cast<char>(c), MarkerLength);
+        }
+        if (start.EndsLocusNames()) {
             return;
         }
     }
@@ -179,11 +245,27 @@ void DecideLayout(TextFile& text, std::uint64_t& line_at) {
     code_digits = 2;
     while (!AtEnd(text)) {
         line_at = Offset(text);
-        const std::string line = ReadLine(text, WholeLine);
-        if (IsMarkerLine(line) || line.find(',') == std::string::npos) {
+        std::string first;
+        int c = NextOfLine(text);
+        for (; c != EndOfText && c != ','; c = NextOfLine(text)) {
+            if (first.size() < MarkerLength) {
+                first.push_back(static_cast<char>(c));
+            }
+        }
+        if (c == EndOfText || IsMarker(first)) {
+            if (c != EndOfText) {
+                DropLine(text);
+            }
             continue;
         }
-        code_digits = HoldsSixDigitGenotype(line) ? 3 : 2;
+        // The comma, blanks and tabs, and the characters that can make a six-digit genotype.
+        std::string after = ",";
+        for (c = NextOfLine(text); c != EndOfText && IsBlank(c); c = NextOfLine(text)) {
+        }
+        for (; c != EndOfText && after.size() <= SixDigits + 1; c = NextOfLine(text)) {
+            after.push_back(static_cast<char>(c));
+        }
+        code_digits = HoldsSixDigitGenotype(after) ? 3 : 2;
         return;
     }
 }
@@ -237,65 +319,32 @@ bool SearchComma(TextFile& text) {
     }
 }
 
-namespace {
-
-// Reads one genotype of two codes of `CodeLength` characters: blanks and tabs are skipped (not a
-// line end), then its characters are taken. On an individual line (`on_line`), the end of the
-// file among them is the line's end; `ran_out` tells whether a genotype before it met one.
-template <std::size_t CodeLength>
-Genotype ReadGenotype(TextFile& text, bool on_line, bool ran_out) {
-    Genotype genotype;
-    genotype.ran_out = ran_out;
-    int c = NextChar(text);
-    while (IsBlank(c)) {
-        c = NextChar(text);
-    }
-    for (std::size_t k = 0; k < 2 * CodeLength; ++k) {
-        if (k > 0) {
-            c = NextChar(text);
+bool SampleIsEmpty(TextFile& text) {
+    std::size_t wanted = MarkerLength;
+    while (true) {
+        const std::string_view ahead = Ahead(text, wanted);
+        if (ahead.empty()) {
+            return true;
         }
-        if (c == '\n' || c == '\r' || (on_line && c == EndOfText)) {
-            genotype.ran_out = true;
+        std::size_t blanks = 0;
+        while (blanks < ahead.size() && IsBlank(ahead[blanks])) {
+            ++blanks;
         }
-        const char ch = c == EndOfText ? EndOfFileChar : static_cast<char>(c);
-        (k < CodeLength ? genotype.first[k] : genotype.second[k - CodeLength]) = ch;
-    }
-    return genotype;
-}
-
-// Passes over one genotype as ReadGenotype reads it; true when the line ended among its
-// characters.
-template <std::size_t CodeLength> bool PassGenotype(TextFile& text, bool on_line) {
-    int c = NextChar(text);
-    while (IsBlank(c)) {
-        c = NextChar(text);
-    }
-    bool ran_out = false;
-    for (std::size_t k = 0; k < 2 * CodeLength; ++k) {
-        if (k > 0) {
-            c = NextChar(text);
+        if (blanks == ahead.size()) {
+            // Blanks up to the end of what is buffered: look further, as far as the buffer holds.
+            if (wanted >= TextBufferSize || ahead.size() < wanted) {
+                return ahead.size() < wanted;
+            }
+            wanted = 2 * wanted < TextBufferSize ? 2 * wanted : TextBufferSize;
+            continue;
         }
-        ran_out = ran_out || c == '\n' || c == '\r' || (on_line && c == EndOfText);
-    }
-    return ran_out;
-}
-
-template <std::size_t CodeLength>
-Genotype ReadGenotypeOfLocusIn(TextFile& text, int locus, bool on_line) {
-    bool ran_out = false;
-    for (int before = locus - 1; before > 0;) {
-        before -= SkipPlainGenotypes(text, before);
-        if (before > 0) {
-            ran_out = PassGenotype<CodeLength>(text, on_line) || ran_out;
-            --before;
+        if (ahead[blanks] == '\n' || ahead[blanks] == '\r') {
+            Skip(text, blanks);
+            DropLine(text);
+            wanted = MarkerLength;
+            continue;
         }
+        return blanks == 0 && ahead.size() >= MarkerLength &&
+               IsMarker(ahead.substr(0, MarkerLength));
     }
-    return ReadGenotype<CodeLength>(text, on_line, ran_out);
-}
-
-} // namespace
-
-Genotype ReadGenotypeOfLocus(TextFile& text, int locus, bool on_line) {
-    return code_digits == 3 ? ReadGenotypeOfLocusIn<3>(text, locus, on_line)
-                            : ReadGenotypeOfLocusIn<2>(text, locus, on_line);
 }

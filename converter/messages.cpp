@@ -47,11 +47,12 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "individuals at different loci."},
     {Msg::NoMarkerAfterNames, "NoMarkerAfterNames",
      "No line POP, Pop or pop ends the locus names."},
-    {Msg::TooManyLoci, "TooManyLoci", "Too many loci (at most 100)."},
-    {Msg::TooManyGenerations, "TooManyGenerations", "Too many generations (at most 50)."},
+    {Msg::TooManyLoci, "TooManyLoci", "Too many loci (at most 2147483647)."},
+    {Msg::TooManyGenerations, "TooManyGenerations", "Too many generations (at most 2147483647)."},
     {Msg::NegativeCode, "NegativeCode", "Negative allele code at locus {locus}."},
-    {Msg::TooManyCopies, "TooManyCopies", "Too many gene copies at locus {locus} (at most 32767)."},
-    {Msg::TooManyAlleles, "TooManyAlleles", "Too many alleles at locus {locus} (at most 100)."},
+    {Msg::TooManyCopies, "TooManyCopies",
+     "Too many gene copies at locus {locus} (at most 2147483647)."},
+    {Msg::TooManyAlleles, "TooManyAlleles", "Too many alleles at locus {locus} (at most 999)."},
     {Msg::InputWouldBeOverwritten, "InputWouldBeOverwritten",
      "The input file has the name of a file this program writes; rename it."},
     {Msg::GenerationListDiffers, "GenerationListDiffers",
@@ -62,8 +63,8 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "Pelkin: cannot {operation} \"{file}\": {reason}"},
     {Msg::NotARegularFile, "NotARegularFile",
      "Pelkin: cannot open \"{file}\": it is a device, a pipe or a socket, not a regular file, "
-     "and a GenePop file is read from its start once for every locus; give the name of a file "
-     "saved on disk"},
+     "and a refused GenePop file is read again to name its line; give the name of a file saved "
+     "on disk"},
     {Msg::NoFileName, "NoFileName",
      "Pelkin: no file name was given; type the GenePop file's name at the prompt, or give it "
      "on the command line"},
@@ -71,9 +72,6 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "Pelkin: \"{file}\" line {line} (\"{start}\"): the generation number of sample {sample} "
      "cannot be read; begin the first individual line of each sample with its generation "
      "number and a blank, or give the numbers with --generations"},
-    {Msg::CountFileChanged, "CountFileChanged",
-     "Pelkin: \"{file}\" does not read back as the count file this run wrote: it was changed "
-     "during the run; run Pelkin again, alone in its folder"},
     {Msg::GenerationsDifferAtLine, "GenerationsDifferAtLine",
      "Pelkin: \"{file}\" line {line} (\"{start}\"): the line ends before its genotype of locus "
      "{locus} ({name}), where {counted} samples were counted against {first} at locus 1; give "
@@ -97,23 +95,22 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "never end; put such a line between the last locus name and the first individual line"},
     {Msg::TooManyLociAtLine, "TooManyLociAtLine",
      "Pelkin: \"{file}\" line {line} (\"{start}\"): the locus names are still being read here, "
-     "past 100 loci; remove loci, or, if the names should end before this line, make the line "
+     "past 2147483647 loci; remove loci, or, if the names should end before this line, make the "
+     "line "
      "that ends them Pop alone"},
     {Msg::TooManyGenerationsAtLine, "TooManyGenerationsAtLine",
-     "Pelkin: \"{file}\" line {line} (\"{start}\"): this line starts sample 51; split the file "
-     "into files of at most 50 samples, and rename any individual whose name begins with Pop"},
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): this line starts sample 2147483648; split "
+     "the file into files of fewer samples, and rename any individual whose name begins with "
+     "Pop"},
     {Msg::NegativeCodeAtLine, "NegativeCodeAtLine",
      "Pelkin: \"{file}\" line {line} (\"{start}\"): a negative allele code at locus {locus} "
      "({name}); write every allele code in digits alone, a missing copy as 00"},
-    {Msg::TooManyCopiesOfAnAllele, "TooManyCopiesOfAnAllele",
-     "Pelkin: \"{file}\" line {line} (\"{start}\"): more than 32767 copies of one allele in "
-     "one sample at locus {locus} ({name}); split the sample into smaller ones"},
     {Msg::TooManyCopiesAtLocus, "TooManyCopiesAtLocus",
-     "Pelkin: \"{file}\": more than 32767 gene copies in all at locus {locus} ({name}); "
+     "Pelkin: \"{file}\": more than 2147483647 gene copies in all at locus {locus} ({name}); "
      "convert fewer individuals or fewer samples at a time"},
     {Msg::TooManyAllelesHint, "TooManyAllelesHint",
      "Pelkin: \"{file}\": {alleles} different allele codes occur at locus {locus} ({name}), "
-     "and Morvast reads at most 100; pool rare alleles into fewer codes, or remove the locus"},
+     "and codes run from 1 to 999; pool rare alleles into fewer codes, or remove the locus"},
     {Msg::InputWouldBeOverwrittenHint, "InputWouldBeOverwrittenHint",
      "Pelkin: \"{file}\" is the file \"{written}\" that this run writes; rename the GenePop "
      "file, or convert it in another folder"},
@@ -122,7 +119,8 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "numbers; give one generation number per sample, in the order of the samples"},
     {Msg::AnotherConversionHint, "AnotherConversionHint",
      "Pelkin: another Pelkin is converting in this working folder, and two runs in one folder "
-     "would mix their count files; wait until it has ended, or run this one in another folder"},
+     "would write the same pelkin.out.part; wait until it has ended, or run this one in another "
+     "folder"},
 
     {Msg::ReadAsThreeDigit, "ReadAsThreeDigit",
      "Pelkin: \"{file}\" is read as a three-digit GenePop file (six-digit genotypes, as on "
@@ -134,9 +132,21 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
     {Msg::UntypedLocus, "UntypedLocus",
      "Pelkin: locus {locus} ({name}) has no typed copy in any generation, and Morvast refuses "
      "such a locus; remove it from \"{file}\""},
+    {Msg::EmptySample, "EmptySample",
+     "Pelkin: \"{file}\" line {line}: this Pop line is followed by another Pop line or by the "
+     "end of the file, so it starts no sample; if it is an individual whose name begins with "
+     "Pop, rename the individual"},
+    {Msg::NamesCut, "NamesCut",
+     "Pelkin: {count} locus names are longer than 255 characters and are cut to 255 in "
+     "pelkin.out, the first at locus {locus} ({name}); shorten them if they could be mistaken "
+     "for one another"},
     {Msg::FolderNotLockedNotice, "FolderNotLockedNotice",
      "Pelkin: the working folder cannot be locked ({reason}), so another Pelkin started in it "
      "now would not be stopped; run one conversion at a time in this folder"},
+    {Msg::Summary, "Summary",
+     "Pelkin: wrote \"pelkin.out\": {samples} samples (generations {generations}), "
+     "{individuals} individuals; {loci} loci, {single} with one allele; {missing}% of genotypes "
+     "missing"},
 
     {Msg::UnknownOption, "UnknownOption", "Pelkin: unknown option \"{argument}\""},
     {Msg::OptionAfterFile, "OptionAfterFile",

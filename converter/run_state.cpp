@@ -1,51 +1,55 @@
 #include "run_state.h"
 
+#include "allele_tallies.h"
+
+void LocusNames::Add(std::string_view name) {
+    text_.append(name);
+    ends_.push_back(text_.size());
+}
+
+std::string_view LocusNames::operator[](std::int32_t locus) const {
+    const auto at = static_cast<std::size_t>(locus - 1);
+    const std::size_t start = at == 0 ? 0 : ends_[at - 1];
+    return std::string_view(text_).substr(start, ends_[at] - start);
+}
+
+void LocusNames::Clear() {
+    text_.clear();
+    ends_.clear();
+}
+
+void LocusNames::Settle() {
+    text_.shrink_to_fit();
+    ends_.shrink_to_fit();
+}
+
 std::string in_name;
 int code_digits = 2;
 std::string title;
-std::int16_t n_loc = 0;
-typ2 loc_name;
-std::int16_t n_gen = 0;
-typ4 n_allele{};
-typ1 tally{};
-typ3 allele_total{};
-std::int16_t copies = 0;
-std::int16_t copies_first = 0;
-typ5 gen_no{};
-typ6 locus_counts{};
+std::int32_t n_loc = 0;
+LocusNames loc_name;
+std::int32_t n_gen = 0;
+std::vector<std::int32_t> gen_no;
 
 bool name_given = false;
 std::string given_name;
 bool gen_no_given = false;
-std::int32_t n_given_gen = 0;
-typ5 given_gen_no{};
+std::vector<std::int32_t> given_gen_no;
 
 TextFile infile;
-TextFile countfile;
+OutText freqfile;
 
 void ResetRunState() {
     in_name.clear();
     code_digits = 2;
     title.clear();
     n_loc = 0;
-    for (auto& name : loc_name) {
-        name.clear();
-    }
+    loc_name.Clear();
     n_gen = 0;
-    n_allele.fill(0);
-    for (auto& row : tally) {
-        row.fill(0);
-    }
-    allele_total.fill(0);
-    copies = 0;
-    copies_first = 0;
-    gen_no.fill(0);
-    for (auto& row : locus_counts) {
-        row.fill(0);
-    }
+    gen_no.assign(1, 0);
     name_given = false;
     given_name.clear();
     gen_no_given = false;
-    n_given_gen = 0;
-    given_gen_no.fill(0);
+    given_gen_no.clear();
+    ResetTallies();
 }

@@ -14,15 +14,6 @@ namespace {
 
 constexpr std::size_t MaxWord = 255;
 
-// Where the first line end in `text` stands, or its size when it holds none.
-std::size_t LineEndIn(std::string_view text) {
-    const auto* feed = static_cast<const char*>(std::memchr(text.data(), '\n', text.size()));
-    const std::size_t before =
-        feed == nullptr ? text.size() : static_cast<std::size_t>(feed - text.data());
-    const auto* ret = static_cast<const char*>(std::memchr(text.data(), '\r', before));
-    return ret == nullptr ? before : static_cast<std::size_t>(ret - text.data());
-}
-
 // True for a regular file. For a folder errno is set to EISDIR; for anything else (a device, a
 // pipe, a socket) `other_kind` is set.
 bool IsRegular(const struct stat& info, bool& other_kind) {
@@ -45,6 +36,14 @@ void GiveUp(int fd) {
 }
 
 } // namespace
+
+std::size_t LineEndIn(std::string_view text) {
+    const auto* feed = static_cast<const char*>(std::memchr(text.data(), '\n', text.size()));
+    const std::size_t before =
+        feed == nullptr ? text.size() : static_cast<std::size_t>(feed - text.data());
+    const auto* ret = static_cast<const char*>(std::memchr(text.data(), '\r', before));
+    return ret == nullptr ? before : static_cast<std::size_t>(ret - text.data());
+}
 
 std::FILE* OpenRegular(const std::string& name, bool& other_kind) {
     other_kind = false;
@@ -89,6 +88,17 @@ void OpenText(TextFile& text, const std::string& name) {
     text.end_ = 0;
     text.start_ = 0;
     text.drained_ = false;
+    text.watch_ = {};
+    text.watched_ = 0;
+}
+
+void WatchText(TextFile& text, TextWatch watch) {
+    text.watch_ = watch;
+    text.watched_ = text.start_;
+    if (watch.see != nullptr && text.end_ > 0) {
+        watch.see(watch.state, {text.buffer_.data(), text.end_});
+        text.watched_ = text.start_ + text.end_;
+    }
 }
 
 void AbandonText(TextFile& text) {
@@ -107,22 +117,72 @@ void CloseText(TextFile& text) {
     }
 }
 
-bool TextFile::Refill() {
-    if (drained_ || file_ == nullptr) {
-        return false;
-    }
-    start_ += end_;
+std::size_t TextFile::ReadInto(std::size_t from) {
     errno = 0;
-    const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-    if (got < buffer_.size()) {
+    const std::size_t room = buffer_.size() - from;
+    const std::size_t got = std::fread(buffer_.data() + from, 1, room, file_);
+    if (got < room) {
         if (std::ferror(file_) != 0) {
             SystemFailure(FileOp::Read, ReadWriteFault, name_);
         }
         drained_ = true;
     }
+    const std::uint64_t read_at = start_ + from;
+    const std::uint64_t read_end = read_at + got;
+    if (watch_.see != nullptr && read_end > watched_) {
+        const std::uint64_t unseen = watched_ > read_at ? watched_ - read_at : 0;
+        watch_.see(watch_.state, {buffer_.data() + from + unseen, got - unseen});
+        watched_ = read_end;
+    }
+    return got;
+}
+
+bool TextFile::Refill() {
+    if (drained_ || file_ == nullptr) {
+        return false;
+    }
+    start_ += end_;
     pos_ = 0;
-    end_ = got;
-    return got > 0;
+    end_ = 0;
+    end_ = ReadInto(0);
+    return end_ > 0;
+}
+
+std::string_view Ahead(TextFile& text, std::size_t count) {
+    count = count < text.buffer_.size() ? count : text.buffer_.size();
+    if (text.end_ - text.pos_ < count && !text.drained_ && text.file_ != nullptr) {
+        const std::size_t left = text.end_ - text.pos_;
+        std::memmove(text.buffer_.data(), text.buffer_.data() + text.pos_, left);
+        text.start_ += text.pos_;
+        text.pos_ = 0;
+        text.end_ = left;
+        while (text.end_ < count && !text.drained_) {
+            text.end_ += text.ReadInto(text.end_);
+        }
+    }
+    return {text.buffer_.data() + text.pos_, text.end_ - text.pos_};
+}
+
+void ReturnTo(TextFile& text, std::uint64_t offset) {
+    if (offset >= text.start_ && offset <= text.start_ + text.end_) {
+        text.pos_ = static_cast<std::size_t>(offset - text.start_);
+        return;
+    }
+    errno = 0;
+    if (text.file_ == nullptr || fseeko(text.file_, static_cast<off_t>(offset), SEEK_SET) != 0) {
+        SystemFailure(FileOp::Read, ReadWriteFault, text.name_);
+    }
+    text.start_ = offset;
+    text.pos_ = 0;
+    text.end_ = 0;
+    text.drained_ = false;
+}
+
+void SkipToEnd(TextFile& text) {
+    text.pos_ = text.end_;
+    while (text.Refill()) {
+        text.pos_ = text.end_;
+    }
 }
 
 std::string_view Buffered(TextFile& text) {

@@ -24,9 +24,40 @@ constexpr int EndOfText = -1;
 constexpr char EndOfFileChar = 26;
 constexpr std::size_t WholeLine = static_cast<std::size_t>(-1);
 
+// Something that is shown every character of a file once, in file order, as the reads take the
+// characters in from the system, whatever the reads then do with them: a second reading of the
+// same text, made alongside the reads, that never asks for the file again.
+struct TextWatch {
+    void (*see)(void* state, std::string_view chunk) = nullptr;
+    void* state = nullptr;
+};
+
+class TextFile;
+void AbandonText(TextFile& text);
+
 class TextFile {
     friend void OpenText(TextFile& text, const std::string& name);
+    friend void WatchText(TextFile& text, TextWatch watch);
+    friend std::string_view Ahead(TextFile& text, std::size_t count);
+    friend void ReturnTo(TextFile& text, std::uint64_t offset);
+    friend void SkipToEnd(TextFile& text);
     friend void CloseText(TextFile& text);
+
+    // From now on `watch` is shown the characters of the file as they are read, from the first one
+    // it has not been shown; at the end of the file it is shown nothing more.
+    void WatchText(TextFile& text, TextWatch watch);
+
+    // At least `count` characters from the read position on, not taken (fewer only at the end of
+    // the file): for a look at the next line's first characters.
+    std::string_view Ahead(TextFile& text, std::size_t count);
+
+    // Takes the reads back to `offset`, a place they have passed: from the buffer when it still
+    // holds it, or else by reading from there again (the watch is not shown those characters
+    // twice).
+    void ReturnTo(TextFile& text, std::uint64_t offset);
+
+    // Takes every character left, so that the watch has been shown the whole file.
+    void SkipToEnd(TextFile& text);
     friend void AbandonText(TextFile& text);
     friend int NextChar(TextFile& text);
     friend int PeekChar(TextFile& text);
@@ -35,8 +66,19 @@ class TextFile {
     friend std::uint64_t Offset(const TextFile& text);
     friend const std::string& NameOf(const TextFile& text);
 
+  public:
+    TextFile() = default;
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+    // A file still open when it goes, because a refusal ended the reading, is closed.
+    ~TextFile() { AbandonText(*this); }
+
+  private:
+
     // Reads the next characters of the file into the buffer; false when it has none left.
     bool Refill();
+    // Reads into the buffer from `from` on, and shows the watch what it has not seen yet.
+    std::size_t ReadInto(std::size_t from);
 
     std::FILE* file_ = nullptr;
     std::string name_;
@@ -45,7 +87,13 @@ class TextFile {
     std::size_t end_ = 0;     // characters held in `buffer_`
     std::uint64_t start_ = 0; // where in the file `buffer_` begins
     bool drained_ = false;    // the system has no more characters to give
+    TextWatch watch_;
+    std::uint64_t watched_ = 0; // how many characters of the file the watch has been shown
 };
+
+// Where the first line end (a line feed or a carriage return) in `text` stands, or its size when
+// it holds none.
+std::size_t LineEndIn(std::string_view text);
 
 // Opens the file of that name for reading, when it is a regular file: no read of it is made,
 // and nothing waits on it, before its type is known. Returns the file, or nullptr with errno
@@ -56,6 +104,21 @@ std::FILE* OpenRegular(const std::string& name, bool& other_kind);
 // the system's reason; a device, a pipe or a socket too, with a reason of its own.
 void OpenText(TextFile& text, const std::string& name);
 void CloseText(TextFile& text);
+
+// From now on `watch` is shown the characters of the file as they are read, from the first one
+// it has not been shown; at the end of the file it is shown nothing more.
+void WatchText(TextFile& text, TextWatch watch);
+
+// At least `count` characters from the read position on, not taken (fewer only at the end of
+// the file): for a look at the next line's first characters.
+std::string_view Ahead(TextFile& text, std::size_t count);
+
+// Takes the reads back to `offset`, a place they have passed: from the buffer when it still
+// holds it, or else by reading from there again (the watch is not shown those characters twice).
+void ReturnTo(TextFile& text, std::uint64_t offset);
+
+// Takes every character left, so that the watch has been shown the whole file.
+void SkipToEnd(TextFile& text);
 // Closes the file, if open, without testing the close: for a run that has ended already.
 void AbandonText(TextFile& text);
 

@@ -43,7 +43,8 @@ setting() {
         "$driftsim" --ne "$ne" --census "$census" --loci "$loci" --alleles "$alleles" \
             --sample "$sample" --generations "0,$t" --plan "$plan" --seed "$seed" \
             --output drift.gen
-        printf 'drift.gen\n' | "$pelkin" >/dev/null
+        # Its summary of each conversion is not wanted here; a failure's lines are shown.
+        printf 'drift.gen\n' | "$pelkin" >/dev/null 2>pelkin.err || { cat pelkin.err >&2; exit 1; }
         rm -f plan1.txt plan2.txt
         printf '1\n%d\n' "$census" | "$morvast" pelkin.out plan1.txt >/dev/null
         printf '2\n' | "$morvast" pelkin.out plan2.txt >/dev/null

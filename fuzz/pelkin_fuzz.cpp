@@ -5,18 +5,18 @@
 //             line, its arguments separated by NUL bytes;
 //   bit 1     an earlier "pelkin.out" stands in the folder;
 //   bit 2     standard output is a pipe closed at its far end;
-//   bit 3     the run is made twice, with the genotype skip and with the character reads
-//             alone, and both must end alike;
+//   bit 3     the part file pelkin.out.part of a stopped run stands in the folder;
 //   bits 4-5  1: there is no file data.gen, 2: data.gen is a folder, 3: data.gen is a named
 //             pipe that nobody writes; 0: data.gen holds the GenePop file;
 //   bit 6     another conversion holds the folder's lock;
-//   bit 7     count files locus1 and locus2 of an earlier run stand in the folder.
+//   bit 7     files named locus1 and locus2 (the count files of old) stand in the folder.
 // The rest, up to its first NUL byte, is the GenePop file, data.gen; what follows the NUL is
 // typed or is the command line (bit 0). Each run is made in a fresh working folder and must
 // leave no file open, the folder's lock free and no file of a name it does not write; end with
-// a status from 0 to 255; under another's lock, touch no file; when it fails, leave an earlier
-// "pelkin.out" as it was (or none); when it converts, leave a whole "pelkin.out" and none of
-// its count files. Anything else aborts.
+// a status from 0 to 255; under another's lock, touch no file; never touch locus1 or locus2;
+// when it fails, leave an earlier "pelkin.out" as it was (or none) and no part file but the
+// stale one as it was; when it converts, leave a whole "pelkin.out" and no part file. Anything
+// else aborts.
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
@@ -31,7 +31,6 @@
 #include <vector>
 
 #include "conversion_run.h"
-#include "genotype_skip.h"
 #include "run_support.h"
 #include "scratch_folder.h"
 
@@ -45,7 +44,7 @@ struct Setting {
     bool command_line;
     bool earlier_out;
     bool stdout_closed_pipe;
-    bool both_reads;
+    bool stale_part;
     int special;
     bool folder_locked;
     bool stale_count_files;
@@ -58,6 +57,7 @@ Setting SettingOf(std::uint8_t mode) {
 
 const std::string earlier_out = "An earlier frequency file\n";
 const std::string stale_count = "  stale\n";
+const std::string stale_part = "2 1 cut by a sto";
 
 // The working folder's files and what regular ones hold ("<folder>" or "<other>" for the rest).
 using Folder = std::map<std::string, std::string>;
@@ -104,6 +104,9 @@ fs::path MakeWorkingFolder(const Setting& setting, std::string_view genepop) {
     if (setting.earlier_out) {
         WriteWhole("pelkin.out", earlier_out);
     }
+    if (setting.stale_part) {
+        WriteWhole("pelkin.out.part", stale_part);
+    }
     if (setting.stale_count_files) {
         WriteWhole("locus1", stale_count);
         WriteWhole("locus2", stale_count);
@@ -137,11 +140,6 @@ Outcome Run(const Setting& setting, std::vector<std::string> args, std::string_v
     return {status, Contents(".")};
 }
 
-bool IsCountFile(const std::string& name) {
-    return name.starts_with("locus") && name.size() > 5 &&
-           name.find_first_not_of("0123456789", 5) == std::string::npos;
-}
-
 // Whether `text` is a whole frequency file: a header of the numbers of generations and loci
 // and the title, the allele line, and one line per locus and generation, each ended.
 bool IsWholeFrequencyFile(const std::string& text) {
@@ -161,8 +159,14 @@ bool IsWholeFrequencyFile(const std::string& text) {
 void CheckOutcome(const Setting& setting, const Folder& before, const Outcome& outcome) {
     Check(outcome.status >= 0 && outcome.status <= 255, "the run ended with no exit status");
     for (const auto& [name, contents] : outcome.after) {
-        Check(before.contains(name) || name == "pelkin.out" || IsCountFile(name),
+        Check(before.contains(name) || name == "pelkin.out" || name == "pelkin.out.part",
               "the run left a file of a name it does not write");
+    }
+    for (const char* name : {"locus1", "locus2"}) {
+        const auto kept = before.find(name);
+        const auto now = outcome.after.find(name);
+        Check(kept == before.end() || (now != outcome.after.end() && now->second == kept->second),
+              "the run touched a file of the name of an old count file");
     }
     Check(FolderIsFree() != setting.folder_locked, "the run kept the folder's lock");
     if (setting.folder_locked) {
@@ -174,20 +178,17 @@ void CheckOutcome(const Setting& setting, const Folder& before, const Outcome& o
     const auto earlier = before.find("pelkin.out");
     const bool unchanged = (out == outcome.after.end()) == (earlier == before.end()) &&
                            (out == outcome.after.end() || out->second == earlier->second);
+    const auto part = outcome.after.find("pelkin.out.part");
     if (outcome.status != 0 || unchanged) {
         // A refusal, a failure, or an answer to --help or --version.
         Check(unchanged, "a run that wrote no frequency file changed pelkin.out");
+        Check(part == outcome.after.end() || part->second == stale_part,
+              "a run that failed left a part file of its own");
         return;
     }
     Check(out != outcome.after.end() && IsWholeFrequencyFile(out->second),
           "a run that converted left no whole pelkin.out");
-    // The run's own count files go; one of a locus beyond the file's loci, left by an earlier
-    // run, is not the run's and stays as it was.
-    for (const auto& [name, contents] : outcome.after) {
-        const auto kept = before.find(name);
-        Check(!IsCountFile(name) || (kept != before.end() && kept->second == contents),
-              "a run that converted left a count file");
-    }
+    Check(part == outcome.after.end(), "a run that converted left its part file");
 }
 
 } // namespace
@@ -215,28 +216,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         typed = given;
     }
 
-    std::vector<Outcome> outcomes;
-    for (const bool skip : {true, false}) {
-        if (!skip && !setting.both_reads) {
-            break;
-        }
-        const fs::path work = MakeWorkingFolder(setting, genepop);
-        const Folder before = Contents(work);
-        const int holder = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (setting.folder_locked) {
-            Check(flock(holder, LOCK_EX | LOCK_NB) == 0, "the harness cannot lock the folder");
-        }
-        genotype_skip_on = skip;
-        outcomes.push_back(Run(setting, args, typed));
-        genotype_skip_on = true;
-        CheckOutcome(setting, before, outcomes.back());
-        close(holder);
+    const fs::path work = MakeWorkingFolder(setting, genepop);
+    const Folder before = Contents(work);
+    const int holder = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (setting.folder_locked) {
+        Check(flock(holder, LOCK_EX | LOCK_NB) == 0, "the harness cannot lock the folder");
     }
+    const Outcome outcome = Run(setting, args, typed);
+    CheckOutcome(setting, before, outcome);
+    close(holder);
     // The fuzzer keeps its inputs by names relative to the folder it was started in.
     fs::current_path(StartingFolder());
-    if (outcomes.size() == 2) {
-        Check(outcomes[0].status == outcomes[1].status && outcomes[0].after == outcomes[1].after,
-              "the genotype skip and the character reads ended differently");
-    }
     return 0;
 }

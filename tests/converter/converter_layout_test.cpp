@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "allele_tallies.h"
 #include "count_in_dir.h"
 #include "genepop_reader.h"
 #include "number_text.h"
@@ -85,7 +86,7 @@ TEST(ConverterLayout, ALaterTwoDigitReadingIsUnchanged) {
     // The second line's genotype is "1201", codes 12 and 1; the "31" after it is dropped.
     dir.Count("T\nA\nPop\n1 a, 0102\n1 b, 120131\n");
     EXPECT_EQ(code_digits, 2);
-    EXPECT_EQ(dir.Read("locus1"), "  1  3\n    2    1    1\n");
+    EXPECT_EQ(dir.Counts(1), "  1  3\n    2    1    1\n");
 }
 
 // ---- Three-character codes ----
@@ -111,10 +112,10 @@ TEST(ConverterLayout, ThreeDigitGenotypesReachTheTalliesInOrderOfCode) {
     // Locus A: 120, 131, 999 and a missing copy; locus B: 007 and "  7", then two missing.
     dir.Count("T\nA\nB\nPop\n1 a, 131120 007  7\n1 b,\t999000 \t0a7-01\nPop\n2 c, 120999 007007\n");
     EXPECT_EQ(n_gen, 2);
-    EXPECT_EQ(copies, 6);
-    EXPECT_EQ(n_allele[1], 3);
-    EXPECT_EQ(dir.Read("locus1"), "  2  3\n    1    1    1\n    1    0    1\n");
-    EXPECT_EQ(dir.Read("locus2"), "  2  1\n    2\n    2\n");
+    EXPECT_EQ(dir.Copies(), 6);
+    EXPECT_EQ(AlleleCount(1), 3);
+    EXPECT_EQ(dir.Counts(1), "  2  3\n    1    1    1\n    1    0    1\n");
+    EXPECT_EQ(dir.Counts(2), "  2  1\n    2\n    2\n");
 }
 
 TEST(ConverterLayout, HundredAllelesAreListedInAThreeDigitFile) {
@@ -124,12 +125,12 @@ TEST(ConverterLayout, HundredAllelesAreListedInAThreeDigitFile) {
         genepop += "1 x, " + std::to_string(code) + std::to_string(code + 1) + "\n";
     }
     dir.Count(genepop);
-    EXPECT_EQ(n_allele[1], 100);
+    EXPECT_EQ(AlleleCount(1), 100);
     std::string counts = "  1  100\n";
     for (int code = 100; code < 200; ++code) {
         counts += "    1";
     }
-    EXPECT_EQ(dir.Read("locus1"), counts + "\n");
+    EXPECT_EQ(dir.Counts(1), counts + "\n");
 }
 
 } // namespace

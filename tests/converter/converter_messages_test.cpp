@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "command_line.h"
 #include "count_in_dir.h"
@@ -50,27 +51,20 @@ TEST(ConverterGenerationList, WholeNumbersSeparatedByCommasAreRead) {
     ResetRunState();
     ASSERT_TRUE(ReadGenerationList("0,5,10"));
     EXPECT_TRUE(gen_no_given);
-    EXPECT_EQ(n_given_gen, 3);
-    EXPECT_EQ(given_gen_no[1], 0);
-    EXPECT_EQ(given_gen_no[3], 10);
+    EXPECT_EQ(given_gen_no, (std::vector<std::int32_t>{0, 5, 10}));
     ASSERT_TRUE(ReadGenerationList("-3,+7,007,2147483647,-2147483648"));
-    EXPECT_EQ(n_given_gen, 5);
-    EXPECT_EQ(given_gen_no[1], -3);
-    EXPECT_EQ(given_gen_no[2], 7);
-    EXPECT_EQ(given_gen_no[3], 7);
-    EXPECT_EQ(given_gen_no[4], 2147483647);
-    EXPECT_EQ(given_gen_no[5], -2147483648);
+    EXPECT_EQ(given_gen_no, (std::vector<std::int32_t>{-3, 7, 7, 2147483647, -2147483648}));
 }
 
-TEST(ConverterGenerationList, ListsOfMoreThan50AreCountedWhole) {
+TEST(ConverterGenerationList, ListsOfMoreThan50AreKeptWhole) {
     ResetRunState();
     std::string list = "1";
     for (int g = 2; g <= 60; ++g) {
         list.append(",").append(std::to_string(g));
     }
     ASSERT_TRUE(ReadGenerationList(list));
-    EXPECT_EQ(n_given_gen, 60);
-    EXPECT_EQ(given_gen_no[50], 50);
+    ASSERT_EQ(given_gen_no.size(), 60U);
+    EXPECT_EQ(given_gen_no[59], 60);
 }
 
 TEST(ConverterGenerationList, AnythingElseIsNoListAndSetsNothing) {
@@ -80,7 +74,7 @@ TEST(ConverterGenerationList, AnythingElseIsNoListAndSetsNothing) {
         ResetRunState();
         EXPECT_FALSE(ReadGenerationList(list)) << '"' << list << '"';
         EXPECT_FALSE(gen_no_given);
-        EXPECT_EQ(n_given_gen, 0);
+        EXPECT_TRUE(given_gen_no.empty());
     }
 }
 
@@ -98,15 +92,13 @@ TEST(ConverterMessages, CountsThatDifferWithoutAShortLineAreToldWithoutALine) {
     CountingDir dir;
     ResetRunState();
     in_name = "data.gen";
-    loc_name[2] = std::string(1, 'B');
-    n_gen = 2;
-    copies_first = 8;
-    copies = 6;
+    loc_name.Add("A");
+    loc_name.Add("B");
     std::string shown;
-    EXPECT_EQ(StandardErrorOf([] { GenerationsDiffer(2, 1, std::nullopt); }, shown),
+    EXPECT_EQ(StandardErrorOf([] { GenerationsDiffer(2, 1, 2, std::nullopt); }, shown),
               "Pelkin: \"data.gen\": 1 samples were counted at locus 2 (B) against 2 at locus 1; "
               "give every individual line its comma and one genotype per locus\n");
-    EXPECT_EQ(StandardErrorOf([] { IndividualsDiffer(2, std::nullopt); }, shown),
+    EXPECT_EQ(StandardErrorOf([] { IndividualsDiffer(2, 3, 4, std::nullopt); }, shown),
               "Pelkin: \"data.gen\": 3 individuals were counted at locus 2 (B) against 4 at "
               "locus 1; give every individual line its comma and one genotype per locus\n");
     EXPECT_EQ(shown, std::string(16, '\n').append(

@@ -32,8 +32,8 @@ TEST(ConverterCodeConversion, PrefixedAndSignedCodesReachTheTallies) {
     CountingDir dir;
     // $A is 10, %1 is 1, &7 is 7, +7 is 7, 7 and a blank is missing, 07 is 7.
     dir.Count("T\nA\nPop\n1 a, $A%1\n1 b, &7+7\n1 c, 7 07\n");
-    EXPECT_EQ(copies, 6);
-    EXPECT_EQ(dir.Read("locus1"), "  1  3\n    1    3    1\n");
+    EXPECT_EQ(dir.Copies(), 6);
+    EXPECT_EQ(dir.Counts(1), "  1  3\n    1    3    1\n");
 }
 
 TEST(ConverterCodeConversion, WordsGiveTheirValueOrNoneOutside32Bits) {

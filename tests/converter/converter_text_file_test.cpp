@@ -183,4 +183,35 @@ TEST(ConverterTextFile, IntegerReadGivesNoValueForAWordThatIsNoNumber) {
     EXPECT_EQ(ReadInteger(*text), 7);
 }
 
+// The watch is shown every character once and in order, whatever the reads do: a look ahead
+// across the buffer's end, a return into the buffer and one to a place the buffer no longer
+// holds, which is read again from the system.
+TEST(ConverterTextFile, WatchSeesEveryCharacterOnceWhateverTheReadsDo) {
+    std::string contents;
+    for (std::size_t i = 0; contents.size() < 3 * TextBufferSize + 77; ++i) {
+        contents += static_cast<char>('a' + i % 26);
+        contents += i % 61 == 0 ? "\r\n" : "";
+    }
+    TextOver text(contents);
+    std::string seen;
+    WatchText(*text, {[](void* state, std::string_view chunk) {
+                          static_cast<std::string*>(state)->append(chunk);
+                      },
+                      &seen});
+    DropLine(*text);
+    Skip(*text, Buffered(*text).size() - 3);
+    EXPECT_EQ(Ahead(*text, 8).substr(0, 8), std::string_view(contents).substr(Offset(*text), 8));
+    const std::uint64_t back = Offset(*text) - 1;
+    ReturnTo(*text, back);
+    EXPECT_EQ(NextChar(*text), static_cast<unsigned char>(contents[back]));
+    while (Offset(*text) < 2 * TextBufferSize + 5) {
+        DropLine(*text);
+    }
+    ReturnTo(*text, 10);
+    EXPECT_EQ(NextChar(*text), static_cast<unsigned char>(contents[10]));
+    SkipToEnd(*text);
+    EXPECT_TRUE(AtEnd(*text));
+    EXPECT_EQ(seen, contents);
+}
+
 } // namespace

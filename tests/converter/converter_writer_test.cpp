@@ -1,5 +1,5 @@
-// The frequency file's fields: frequencies to 4 decimals with an exact half rounded up, the
-// locus names written as one word, and the totals of counts read back from a count file.
+// The frequency file's fields: frequencies to 4 decimals with an exact half rounded up, and the
+// locus names written as one word.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "count_in_dir.h"
 #include "frequency_writer.h"
 #include "run_state.h"
 
@@ -106,14 +105,12 @@ TEST(ConverterWriterRounding, RatiosOfWholeCountsAreWrittenAsTheirDoubles) {
 
 TEST(ConverterWriterNames, NamesAreWrittenAsOneWord) {
     ResetRunState();
-    loc_name[1] = "Loc 1";
-    loc_name[2] = "";
-    loc_name[3] = "   ";
-    loc_name[4] = "a b  c";
-    loc_name[5] = "Loc1 ";
-    loc_name[6] = " Loc6";
-    loc_name[7] = "Tab\tname";
-    loc_name[100] = "";
+    for (const char* name : {"Loc 1", "", "   ", "a b  c", "Loc1 ", " Loc6", "Tab\tname"}) {
+        loc_name.Add(name);
+    }
+    while (loc_name.Count() < 100) {
+        loc_name.Add("");
+    }
     EXPECT_EQ(WrittenLocusName(1), "Loc_1");
     EXPECT_EQ(WrittenLocusName(2), "locus2");
     EXPECT_EQ(WrittenLocusName(3), "locus3");
@@ -123,33 +120,6 @@ TEST(ConverterWriterNames, NamesAreWrittenAsOneWord) {
     EXPECT_EQ(WrittenLocusName(6), " Loc6");
     EXPECT_EQ(WrittenLocusName(7), "Tab\tname");
     EXPECT_EQ(WrittenLocusName(100), "locus100");
-}
-
-// Writes "pelkin.out" for one locus "L" of two alleles in one generation, numbered 1, whose count
-// file holds `counts`, as if it had been changed after the counting step.
-void WriteFromChangedCountFile(const std::string& counts) {
-    ResetRunState();
-    title = std::string(1, 'T');
-    n_loc = 1;
-    n_gen = 1;
-    loc_name[1] = std::string(1, 'L');
-    n_allele[1] = 2;
-    gen_no[1] = 1;
-    testing_support::WriteFile("locus1", std::string("  1  2\n").append(counts).append("\n"));
-    WriteFreqFile();
-}
-
-TEST(ConverterWriterTotals, TotalBeyond32BitsInAChangedCountFileIsError106) {
-    CountingDir dir;
-    WriteFromChangedCountFile(" 2147483646    1");
-    EXPECT_EQ(dir.Read("pelkin.out"), "1 1 T\n2  \n1.0000 0.0000 2147483647 L  1\n");
-    // The failure ends the run, and the frequency file it could not finish is removed.
-    for (const std::string counts : {" 2147483647    1", " -2147483648   -1"}) {
-        const RunEnd end = EndOf([&] { WriteFromChangedCountFile(counts); });
-        EXPECT_EQ(end.status, 106);
-        EXPECT_EQ(end.shown, "Runtime error 106 at $00404060\n  $00404060\n  $00404000\n\n");
-        EXPECT_FALSE(dir.Exists("pelkin.out"));
-    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "messages.h"
 #include "pelkin_fixture.h"
 
 namespace {
@@ -38,38 +39,34 @@ TEST_F(PelkinLimits, NamesNotEndedByAMarkerLineAreRefused) {
     }
 }
 
-TEST_F(PelkinLimits, HundredLociAreConvertedAndAHundredAndFirstIsRefused) {
+TEST_F(PelkinLimits, LociAndSamplesBeyondTheOldTablesAreConverted) {
+    // Once refused beyond 100 loci ("Too many loci (at most 100).") and 50 samples.
     auto run = Convert(std::string("T\n")
                            .append(LocusNames(100))
-                           .append("Pop\n1 a,")
-                           .append(Repeat(" 0101", 100))
+                           .append("L101, L102\nPop\n1 a,")
+                           .append(Repeat(" 0101", 102))
                            .append("\n"));
     EXPECT_EQ(run.status, 0);
     const std::string out = Read("pelkin.out");
-    EXPECT_EQ(out.substr(0, 8), "1 100 T\n");
-    EXPECT_NE(out.find("\n1.0000 2 L100  1\n"), std::string::npos);
-
-    Put("pelkin.out", "earlier\n");
-    run = Convert(std::string("T\n")
-                      .append(LocusNames(100))
-                      .append("L101, L102\nPop\n1 a,")
-                      .append(Repeat(" 0101", 102))
-                      .append("\n"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, IntroAndPrompt + "Too many loci (at most 100).\n");
-    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
-    EXPECT_EQ(Read("pelkin.out"), "earlier\n");
-}
-
-TEST_F(PelkinLimits, FiftyGenerationsAreConvertedAndAFiftyFirstIsRefused) {
-    auto run = Convert("T\nL\n" + Repeat("Pop\n1 a, 0101\n", 50));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Read("pelkin.out").substr(0, 7), "50 1 T\n");
+    EXPECT_EQ(out.substr(0, 8), "1 102 T\n");
+    EXPECT_NE(out.find("\n1.0000 2 L102  1\n"), std::string::npos);
 
     run = Convert("T\nA\nB\n" + Repeat("Pop\n1 a, 0101 0101\n", 51));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, IntroAndPrompt + "Too many generations (at most 50).\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out").substr(0, 7), "51 2 T\n");
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+}
+
+TEST_F(PelkinLimits, NamesLongerThan255CharactersAreCutWithOneNotice) {
+    // Once every name was cut at 15 characters, without a word.
+    const std::string kept = "contig_" + std::string(248, 'x');
+    const auto run = Convert("T\nshort\n" + kept + "123\n" + kept + "\n" + kept + "45678\nPop\n" +
+                             "1 a, 0101 0101 0101 0101\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, Filled(Msg::NamesCut, {{"count", "2"}, {"locus", "2"}, {"name", kept}}) +
+                           "\n" + Summary("1", "1", "1", "4", "4", "0.0"));
+    EXPECT_EQ(Read("pelkin.out"), "1 4 T\n1  1  1  1  \n1.0000 2 short  1\n1.0000 2 " + kept +
+                                      "  1\n1.0000 2 " + kept + "  1\n1.0000 2 " + kept + "  1\n");
 }
 
 TEST_F(PelkinLimits, NegativeCodeIsRefusedAtItsLocus) {
@@ -81,7 +78,7 @@ TEST_F(PelkinLimits, NegativeCodeIsRefusedAtItsLocus) {
     run = Convert("T\nA\nB\nPop\n1 a, 0101 0101\n1 b, 0101 01-2\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, IntroAndPrompt + "Negative allele code at locus 2.\n");
-    EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
+    EXPECT_EQ(Files(), (Names{"data.gen"}));
 }
 
 TEST_F(PelkinLimits, SignedZeroIsAMissingCopy) {
@@ -96,43 +93,36 @@ TEST_F(PelkinLimits, CopiesOf32766OfACodeAreCounted) {
     EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 32766 A  1\n");
 }
 
-TEST_F(PelkinLimits, MoreThan32767CopiesOfACodeInAGenerationAreRefused) {
-    Put("pelkin.out", "earlier\n");
-    const auto run = Convert("T\nA\nB\nPop\n" + Repeat("1 a, 0101 0102\n", 16384));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, IntroAndPrompt + "Too many gene copies at locus 1 (at most 32767).\n");
-    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
-    EXPECT_EQ(Read("pelkin.out"), "earlier\n");
-}
-
-TEST_F(PelkinLimits, MoreThan32767CopiesAtALocusAreRefused) {
-    // No code passes 32767 in any generation; the locus as a whole has 32768 copies.
-    const auto run = Convert("T\nA\nPop\n" + Repeat("1 a, 0102\n", 8192) + "Pop\n" +
-                             Repeat("2 a, 0102\n", 8192));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, IntroAndPrompt + "Too many gene copies at locus 1 (at most 32767).\n");
-    EXPECT_EQ(Files(), Names{"data.gen"});
+TEST_F(PelkinLimits, CopiesBeyond32767AreCounted) {
+    // Once refused: "Too many gene copies at locus 1 (at most 32767)."
+    auto run = Convert("T\nA\nB\nPop\n" + Repeat("1 a, 0101 0102\n", 16384));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 2 T\n1  2  \n1.0000 32768 A  1\n0.5000 0.5000 32768 B  1\n");
+    run = Convert("T\nA\nPop\n" + Repeat("1 a, 0102\n", 8192) + "Pop\n" +
+                  Repeat("2 a, 0102\n", 8192));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"),
+              "2 1 T\n2  \n0.5000 0.5000 16384 A  1\n0.5000 0.5000 16384 A  2\n");
 }
 
 // ---- Cases left open ----
 
-TEST_F(PelkinOpenCases, MarkerAtTheEndOfTheFileGivesAGenerationWithoutCopies) {
-    // The comma search ends at the end of the file, where two missing copies are read, and the
-    // generation number read there is 0. With no typed copy, the frequencies are those of the
-    // locus over all generations, with the total 0 (once 0.0000, which the estimator refused).
+TEST_F(PelkinOpenCases, MarkerAtTheEndOfTheFileStartsNoSample) {
+    // Once a sample of two missing copies, numbered 0, written with the frequencies over all.
     const auto run = Convert("T\nL\nPop\n1 a, 0101 \nPop\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Read("pelkin.out"), "2 1 T\n1  \n1.0000 2 L  1\n1.0000 0 L  0\n");
-    EXPECT_EQ(run.err, UntypedNotice("1 (L)", "0"));
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 2 L  1\n");
+    EXPECT_EQ(run.err, EmptySampleNotice("5") + Summary("1", "1", "1", "1", "1", "0.0"));
 }
 
-TEST_F(PelkinOpenCases, TitleThatIsAMarkerCanLeadTheGenerationSearchToTheEnd) {
-    // The passes take the title for the first marker and the exact marker for the second; the
-    // generation search, which starts after the title, finds only one marker.
+TEST_F(PelkinOpenCases, TitleThatIsAMarkerStartsNoSample) {
+    // The reading takes the title for the first marker and the exact marker for the second;
+    // the generation search starts after the title. Once two samples, the first without
+    // individuals, and the numbers 1 and 0.
     const auto run = Convert("Pop\n\nPop\n1 a, 0101\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Read("pelkin.out"), "2 1 Pop\n1  \n1.0000 0 locus1  1\n1.0000 2 locus1  0\n");
-    EXPECT_EQ(run.err, UntypedNotice("1 ()", "1"));
+    EXPECT_EQ(Read("pelkin.out"), "1 1 Pop\n1  \n1.0000 2 locus1  1\n");
+    EXPECT_EQ(run.err, EmptySampleNotice("1") + Summary("1", "1", "1", "1", "1", "0.0"));
 }
 
 TEST_F(PelkinOpenCases, TypedNameEndsAtTheFirstCarriageReturn) {

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "child_faults.h"
+#include "messages.h"
 #include "pelkin_fixture.h"
 
 namespace {
@@ -75,9 +76,7 @@ std::string RefusedByTheLock() {
            "Another conversion is running in this folder.\n";
 }
 
-const std::string LockHint =
-    "Pelkin: another Pelkin is converting in this working folder, and two runs in one folder "
-    "would mix their count files; wait until it has ended, or run this one in another folder\n";
+const std::string LockHint = std::string(TextOf(Msg::AnotherConversionHint)) + "\n";
 
 // Waits up to ten seconds for `done`; true when it came.
 template <class Condition> bool WaitFor(Condition done) {
@@ -142,9 +141,11 @@ TEST_F(PelkinFaults, SecondRunWhileOneConvertsIsRefusedBeforeItTouchesAFile) {
     first_thread.join();
     EXPECT_EQ(first.status, 0);
     EXPECT_EQ(first.out, IntroAndPrompt);
-    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(first.err, Summary("3", "5, 10, 15", "4, 4, 4", "5", "0", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(a));
-    EXPECT_EQ(Files(), (Names{"a.gen", "b.gen", "pelkin.out", "typed"}));
+    // A file named as a count file once was is no file of the run's: once erased.
+    EXPECT_EQ(Read("locus1"), "kept\n");
+    EXPECT_EQ(Files(), (Names{"a.gen", "b.gen", "locus1", "pelkin.out", "typed"}));
 }
 
 // Started together, without waiting for each other: whichever way they meet, each either
@@ -170,7 +171,8 @@ TEST_F(PelkinFaults, TwoRunsStartedTogetherNeverMixTheirCounts) {
                 EXPECT_EQ(run->err, LockHint);
             } else {
                 EXPECT_EQ(run->status, 0);
-                EXPECT_EQ(run->err, "");
+                EXPECT_EQ(run->err, Summary("10", "5, 10, 15, 20, 25, 30, 35, 40, 45, 50",
+                                            "4, 4, 4, 4, 4, 4, 4, 4, 4, 4", "60", "0", "0.0"));
             }
         }
         ASSERT_TRUE(a_run.status == 0 || b_run.status == 0) << "round " << round;
@@ -204,7 +206,8 @@ TEST_F(PelkinFaults, FolderThatCannotBeLockedIsToldAndTheRunGoesOn) {
     EXPECT_EQ(run.out, IntroAndUsing("data.gen"));
     EXPECT_EQ(run.err, "Pelkin: the working folder cannot be locked (Permission denied), so "
                        "another Pelkin started in it now would not be stopped; run one "
-                       "conversion at a time in this folder\n");
+                       "conversion at a time in this folder\n" +
+                           Summary("2", "5, 10", "4, 4", "2", "0", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(genepop));
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
@@ -224,18 +227,15 @@ TEST_F(PelkinFaults, FrequencyFileBeyondTheFileSizeLimitIsAFailedWriteAndIsRemov
     EXPECT_EQ(run.out, IntroAndUsing("data.gen") +
                            "Runtime error 27 at $00404050\n  $00404050\n  $00404000\n\n");
     EXPECT_EQ(run.err, "Pelkin: cannot write \"pelkin.out\": File too large\n");
-    // The count files stay, as after every failed run; no incomplete "pelkin.out" is left.
-    Names expected{"data.gen"};
-    for (int l = 1; l <= 20; ++l) {
-        expected.push_back("locus" + std::to_string(l));
-    }
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Files(), expected);
+    // Once the count files stayed. The earlier "pelkin.out" stays as it was, and no part file.
+    EXPECT_EQ(Read("pelkin.out"), "earlier\n");
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 
     // At its own size the file fits.
     const RunResult fits = RunSetUp({"data.gen"}, FileSizeLimit(converted.size()));
     EXPECT_EQ(fits.status, 0);
-    EXPECT_EQ(fits.err, "");
+    EXPECT_EQ(fits.err, Summary("10", "5, 10, 15, 20, 25, 30, 35, 40, 45, 50",
+                                "4, 4, 4, 4, 4, 4, 4, 4, 4, 4", "20", "0", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), converted);
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
@@ -254,9 +254,7 @@ std::string NotRegularReport() {
 }
 
 std::string NotRegularHint(const std::string& name) {
-    return "Pelkin: cannot open \"" + name +
-           "\": it is a device, a pipe or a socket, not a regular file, and a GenePop file is "
-           "read from its start once for every locus; give the name of a file saved on disk\n";
+    return Filled(Msg::NotARegularFile, {{"file", name}}) + "\n";
 }
 
 TEST_F(PelkinFaults, PipeDeviceOrSocketAsTheGenePopFileIsRefusedAtOnce) {
@@ -316,7 +314,7 @@ TEST_F(PelkinFaults, StandardOutputNobodyReadsChangesNoStatus) {
         fs::remove(dir / "pelkin.out");
         const RunResult written = RunSetUp(args, StandardOutputClosedPipe, "data.gen\n");
         EXPECT_EQ(written.status, 0);
-        EXPECT_EQ(written.err, "");
+        EXPECT_EQ(written.err, Summary("2", "5, 10", "4, 4", "3", "0", "0.0"));
         EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(genepop));
         EXPECT_EQ(Files(), (Names{"bad.gen", "data.gen", "pelkin.out"}));
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "messages.h"
+
 const std::string IntroAndPrompt =
     "\n"
     "\n"
@@ -80,4 +82,26 @@ std::string UntypedNotice(const std::string& locus, const std::string& generatio
     return "Pelkin: locus " + locus + " has no typed copy in generation " + generation +
            "; its frequencies over all generations are written there, with sample size 0, and "
            "Morvast leaves that sample out at this locus\n";
+}
+
+std::string Summary(const std::string& samples, const std::string& generations,
+                    const std::string& individuals, const std::string& loci,
+                    const std::string& single, const std::string& missing) {
+    return Filled(Msg::Summary, {{"samples", samples},
+                                 {"generations", generations},
+                                 {"individuals", individuals},
+                                 {"loci", loci},
+                                 {"single", single},
+                                 {"missing", missing}}) +
+           "\n";
+}
+
+std::string EmptySampleNotice(const std::string& line) {
+    return Filled(Msg::EmptySample, {{"file", "data.gen"}, {"line", line}}) + "\n";
+}
+
+std::string UntypedLocusNotice(const std::string& locus) {
+    return "Pelkin: locus " + locus +
+           " has no typed copy in any generation, and Morvast refuses such a locus; remove it "
+           "from \"data.gen\"\n";
 }

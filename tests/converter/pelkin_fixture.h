@@ -38,6 +38,17 @@ std::string IntroAndUsing(const std::string& name);
 std::string GenerationsMessage();
 std::string IndividualsMessage();
 
+// The line on standard error that ends a conversion that succeeded, with its fields.
+std::string Summary(const std::string& samples, const std::string& generations,
+                    const std::string& individuals, const std::string& loci,
+                    const std::string& single, const std::string& missing);
+
+// The notice on standard error of a marker line of data.gen, line `line`, that starts no sample.
+std::string EmptySampleNotice(const std::string& line);
+
+// The notice on standard error of the locus `locus` ("2 (Loc2)") of data.gen, typed nowhere.
+std::string UntypedLocusNotice(const std::string& locus);
+
 // The notice on standard error of a generation, numbered `generation`, in which the locus
 // `locus` ("2 (Loc2)") was not typed.
 std::string UntypedNotice(const std::string& locus, const std::string& generation);

@@ -92,7 +92,7 @@ const std::string GoodOut = "2 2 T\n2  2  \n"
 
 TEST_F(PelkinInProcess, EveryEndOfARunIsReportedAsByTheProgram) {
     Put("good.gen", Good);
-    // A refusal in the middle of the passes, with the file open and a count file written.
+    // A refusal after the reading, with the part file of "pelkin.out" made.
     Put("short.gen", "T\nA\nB\nPop\n1 a, 0101\n1 b, 0202 0303\n");
     Put("numberless.gen", "T\nA\nPop\nx a, 0101\n");
     ExpectAsTheProgram({"short.gen"});
@@ -124,7 +124,7 @@ TEST_F(PelkinInProcess, EachRunAfterResetIsAsFresh) {
     const RunResult typed = RunHere({}, "good.gen\n");
     EXPECT_EQ(typed.status, 0);
     EXPECT_EQ(typed.out, IntroAndPrompt);
-    EXPECT_EQ(typed.err, "");
+    EXPECT_EQ(typed.err, Summary("2", "3, 8", "2, 1", "2", "0", "16.7"));
     EXPECT_EQ(Read("pelkin.out"), GoodOut);
     EXPECT_EQ(Files(),
               (std::vector<std::string>{"good.gen", "many.gen", "pelkin.out", "three.gen"}));

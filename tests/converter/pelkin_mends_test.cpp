@@ -20,7 +20,7 @@ TEST_F(PelkinMends, DifferentGenerationsAtALocusEndWithStatus1) {
     EXPECT_EQ(run.status, 1); // once 0
     EXPECT_EQ(run.out, IntroAndPrompt + GenerationsMessage());
     EXPECT_EQ(Read("pelkin.out"), "earlier\n");
-    EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "pelkin.out"}));
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
 
 TEST_F(PelkinMends, DifferentIndividualsAtALocusEndWithStatus1) {
@@ -28,7 +28,7 @@ TEST_F(PelkinMends, DifferentIndividualsAtALocusEndWithStatus1) {
                              "1 c, 0202 0303 0404\n");
     EXPECT_EQ(run.status, 1); // once 0
     EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
-    EXPECT_EQ(Files(), (Names{"data.gen", "locus1", "locus2"}));
+    EXPECT_EQ(Files(), (Names{"data.gen"}));
 }
 
 // ---- An individual line with too few genotypes ----
@@ -46,7 +46,7 @@ TEST_F(PelkinMends, ShortLastLineIsRefusedThoughEveryLocusCountsAlike) {
             const auto run = Convert(genepop);
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
-            EXPECT_EQ(Files(), (Names{"data.gen", "locus1"}));
+            EXPECT_EQ(Files(), (Names{"data.gen"}));
         }
     }
 }
@@ -166,26 +166,32 @@ TEST_F(PelkinMends, InputNamedAsTheFrequencyFileIsRefused) {
     EXPECT_EQ(Files(), Names{"pelkin.out"});
 }
 
-TEST_F(PelkinMends, InputNamedAsACountFileOfItsLociIsRefused) {
+TEST_F(PelkinMends, InputNamedAsAnOldCountFileOfItsLociIsConverted) {
+    // Once refused: the count file of locus 3 would have overwritten it.
     const std::string genepop = "T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n";
     Put("locus3", genepop);
     const auto run = Run("locus3\n");
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Read("locus3"), genepop);
-    EXPECT_EQ(Files(), Names{"locus3"});
+    EXPECT_EQ(Files(), (Names{"locus3", "pelkin.out"}));
 }
 
 TEST_F(PelkinMends, InputReachedByAnotherNameIsRefused) {
     const std::string genepop = "T\nA\nB\nPop\n1 a, 0101 0101\n";
-    Put("locus2", genepop);
-    std::filesystem::create_hard_link(dir / "locus2", dir / "data.gen");
-    std::filesystem::create_directory(dir / "sub");
-    std::filesystem::create_symlink("../locus2", dir / "sub" / "link.gen");
-    for (const std::string typed : {"data.gen\n", "sub/link.gen\n", "./locus2\n"}) {
-        const auto run = Run(typed);
-        EXPECT_EQ(run.status, 1) << typed;
-        EXPECT_EQ(Read("locus2"), genepop);
-        EXPECT_FALSE(Exists("locus1"));
+    for (const std::string written : {"pelkin.out", "pelkin.out.part"}) {
+        std::filesystem::remove_all(dir / "sub");
+        std::filesystem::remove(dir / "data.gen");
+        Put(written, genepop);
+        std::filesystem::create_hard_link(dir / written, dir / "data.gen");
+        std::filesystem::create_directory(dir / "sub");
+        std::filesystem::create_symlink("../" + written, dir / "sub" / "link.gen");
+        for (const std::string& typed :
+             {std::string("data.gen\n"), std::string("sub/link.gen\n"), "./" + written + "\n"}) {
+            const auto run = Run(typed);
+            EXPECT_EQ(run.status, 1) << typed;
+            EXPECT_EQ(Read(written), genepop);
+        }
+        std::filesystem::remove(dir / written);
     }
 }
 
@@ -207,7 +213,7 @@ TEST_F(PelkinMends, PopWithTrailingBlanksEndsTheLocusNames) {
         const auto run = Convert("T\r\nA\r\nB\r\n" + marker + "\r\n1 a, 0101 0202\r\n" + marker +
                                  "\r\n2 b, 0102 0202\r\n");
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.err, Summary("2", "1, 2", "1, 1", "2", "1", "0.0"));
         EXPECT_EQ(Read("pelkin.out"), "2 2 T\n2  1  \n"
                                       "1.0000 0.0000 2 A  1\n"
                                       "0.5000 0.5000 2 A  2\n"

@@ -23,7 +23,8 @@ TEST_F(PelkinUntyped, UntypedGenerationTakesTheLocusFrequenciesOverAllGeneration
                                   "0.7500 0.2500 4 B  1\n"
                                   "0.5000 0.5000 0 B  2\n"
                                   "0.2500 0.7500 4 B  3\n");
-    EXPECT_EQ(run.err, UntypedNotice("2 (B)", "2"));
+    EXPECT_EQ(run.err,
+              UntypedNotice("2 (B)", "2") + Summary("3", "1, 2, 3", "2, 2, 2", "2", "0", "16.7"));
 }
 
 TEST_F(PelkinUntyped, FrequenciesOverAllGenerationsAreRoundedAsAnyOther) {
@@ -38,7 +39,8 @@ TEST_F(PelkinUntyped, FrequenciesOverAllGenerationsAreRoundedAsAnyOther) {
                                   "0.0313 0.9688 32 L  70000\n"
                                   "0.0313 0.9688 0 L  -3\n"
                                   "0.0313 0.9688 0 L  9\n");
-    EXPECT_EQ(run.err, UntypedNotice("1 (L)", "-3") + UntypedNotice("1 (L)", "9"));
+    EXPECT_EQ(run.err, UntypedNotice("1 (L)", "-3") + UntypedNotice("1 (L)", "9") +
+                           Summary("3", "70000, -3, 9", "16, 1, 1", "1", "0", "11.1"));
 }
 
 TEST_F(PelkinUntyped, LocusUntypedEverywhereIsWrittenAsBeforeWithANotice) {
@@ -51,7 +53,8 @@ TEST_F(PelkinUntyped, LocusUntypedEverywhereIsWrittenAsBeforeWithANotice) {
                                   "0 No_data  4\n"
                                   "0 No_data  5\n");
     EXPECT_EQ(run.err, "Pelkin: locus 2 (No data) has no typed copy in any generation, and "
-                       "Morvast refuses such a locus; remove it from \"data.gen\"\n");
+                       "Morvast refuses such a locus; remove it from \"data.gen\"\n" +
+                           Summary("2", "4, 5", "2, 1", "2", "0", "50.0"));
 }
 
 TEST_F(PelkinUntyped, ThreeDigitFileGetsTheSameFrequencies) {
@@ -59,7 +62,8 @@ TEST_F(PelkinUntyped, ThreeDigitFileGetsTheSameFrequencies) {
     EXPECT_EQ(Read("pelkin.out"), "2 1 T\n2  \n0.5000 0.5000 2 A  1\n0.5000 0.5000 0 A  2\n");
     EXPECT_EQ(run.err, "Pelkin: \"data.gen\" is read as a three-digit GenePop file (six-digit "
                        "genotypes, as on line 4)\n" +
-                           UntypedNotice("1 (A)", "2"));
+                           UntypedNotice("1 (A)", "2") +
+                           Summary("2", "1, 2", "1, 1", "1", "0", "50.0"));
 }
 
 } // namespace

@@ -88,11 +88,30 @@ std::string Untyped(const std::string& locus, const std::string& generation) {
            "Morvast leaves that sample out at this locus\n";
 }
 
-const std::string big_notices = Untyped("2 (Locus2)", "20") + Untyped("3 (Locus3)", "20") +
-                                Untyped("13 (Locus13)", "20") + Untyped("13 (Locus13)", "30") +
-                                Untyped("14 (Locus14)", "20") + Untyped("14 (Locus14)", "30");
-const std::string c2_notices = Untyped("1 (136255903)", "5");
-const std::string cats_notices = Untyped("4 (fca45)", "80");
+// The line that ends a conversion that succeeded.
+std::string Wrote(const std::string& samples, const std::string& rest) {
+    return "Pelkin: wrote \"pelkin.out\": " + samples + " samples (generations 0, 5, 10" + rest +
+           "% of genotypes missing\n";
+}
+
+const std::string tiny_notices =
+    Wrote("3", "), 2, 2, 2 individuals; 3 loci, 2 with one allele; 0.0");
+const std::string c2_summary =
+    Wrote("3", "), 4, 3, 5 individuals; 3 loci, 1 with one allele; 13.9");
+const std::string big_notices =
+    Untyped("2 (Locus2)", "20") + Untyped("3 (Locus3)", "20") + Untyped("13 (Locus13)", "20") +
+    Untyped("13 (Locus13)", "30") + Untyped("14 (Locus14)", "20") + Untyped("14 (Locus14)", "30") +
+    Wrote("10", ", 15, 20, 25, 30, 35, 40, 45), 31, 31, 31, 32, 15, 31, "
+                "31, 31, 31, 41 individuals; 37 loci, 0 with one "
+                "allele; 12.2");
+const std::string c2_notices = Untyped("1 (136255903)", "5") + c2_summary;
+const std::string cats_notices =
+    Untyped("4 (fca45)", "80") + Wrote("17", ", 15, 20, 25, 30, 35, 40, 45, ...), 10, 22, 12, 23, "
+                                             "15, 11, 14, 10, 9, 11, ... individuals; 9 loci, 0 "
+                                             "with one allele; 2.3");
+const std::string pel_notices =
+    Wrote("22", ", 15, 20, 25, 30, 35, 40, 45, ...), 48, 48, 48, 48, 48, 48, 48, 48, 52, 48, ... "
+                "individuals; 14 loci, 3 with one allele; 0.4");
 
 // An interval of one informative locus has no jackknife limits.
 std::string OneLocusUsed(const std::string& interval) {
@@ -105,7 +124,8 @@ const std::string one_locus_warnings = OneLocusUsed("0 to 5") + OneLocusUsed("5 
 INSTANTIATE_TEST_SUITE_P(
     Files, CorpusPipeline,
     ::testing::Values(
-        Corpus{"tiny.txt", "0,5,10", "", "tiny.report", one_locus_warnings.c_str()},
+        Corpus{"tiny.txt", "0,5,10", tiny_notices.c_str(), "tiny.report",
+               one_locus_warnings.c_str()},
         Corpus{"c2line.gen", "0,5,10", c2_notices.c_str(), "c2line.report",
                one_locus_warnings.c_str()},
         Corpus{"c2space.gen", "0,5,10", c2_notices.c_str(), "c2space.report",
@@ -114,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corpus{"nancycats.gen", "0,5,10,15,20,25,30,35,40,45,50,55,60,65,70,75,80",
                cats_notices.c_str(), nullptr},
         Corpus{"pel1600.txt", "0,5,10,15,20,25,30,35,40,45,50,55,60,65,70,75,80,85,90,95,100,105",
-               "", nullptr}),
+               pel_notices.c_str(), nullptr}),
     [](const auto& info) {
         const std::string file = info.param.file;
         return file.substr(0, file.find('.'));
