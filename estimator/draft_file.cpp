@@ -1,6 +1,7 @@
 #include "draft_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <unistd.h>
 
@@ -49,4 +50,16 @@ int MakeDraft(const std::string& name, const char* prefix, DraftOf which, std::s
         return -1;
     }
     return fd;
+}
+
+int PutDraftInPlace(DraftOf which, std::string& draft, const std::string& name) {
+    if (draft.empty()) {
+        return 0;
+    }
+    if (std::rename(draft.c_str(), name.c_str()) != 0) {
+        return errno;
+    }
+    RegisterDraft(which, nullptr);
+    draft.clear();
+    return 0;
 }

@@ -18,3 +18,8 @@ bool ReplacementRefused(const std::string& name, const struct stat& named);
 // signal as `which`. Returns its descriptor and puts its name in `draft`; returns -1 with errno
 // saying why, leaving no draft.
 int MakeDraft(const std::string& name, const char* prefix, DraftOf which, std::string& draft);
+
+// Renames the draft `draft` (registered as `which`) over `name` and forgets it, for a stop signal
+// and in `draft`; nothing when there is no draft. Returns 0, or the errno of a refused rename,
+// leaving the draft registered so that it is still removed.
+int PutDraftInPlace(DraftOf which, std::string& draft, const std::string& name);

@@ -116,14 +116,9 @@ void WritePlot(const FigureData& figure) {
 }
 
 void CommitPlot() {
-    if (draft_name.empty()) {
-        return;
+    if (const int refused = PutDraftInPlace(DraftOf::plot, draft_name, plotfilename)) {
+        PlotNotWritten(refused);
     }
-    if (std::rename(draft_name.c_str(), plotfilename.c_str()) != 0) {
-        PlotNotWritten(errno);
-    }
-    RegisterDraft(DraftOf::plot, nullptr);
-    draft_name.clear();
 }
 
 void WritePlotStraight() {

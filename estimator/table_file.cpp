@@ -190,14 +190,9 @@ void FinishTableDraft() {
 }
 
 void CommitTable() {
-    if (draft_name.empty()) {
-        return;
+    if (const int refused = PutDraftInPlace(DraftOf::table, draft_name, tablefilename)) {
+        TableNotWritten(refused);
     }
-    if (std::rename(draft_name.c_str(), tablefilename.c_str()) != 0) {
-        TableNotWritten(errno);
-    }
-    RegisterDraft(DraftOf::table, nullptr);
-    draft_name.clear();
 }
 
 void WriteTableStraight() {
