@@ -93,6 +93,37 @@ TEST_F(PelkinRefusalLines, InputThatWouldBeOverwrittenNamesTheFileItIs) {
                        "writes; rename the GenePop file, or convert it in another folder\n");
 }
 
+// ---- Text from the file and the command line ----
+
+// Locus names, a line's first characters, file names on the command line and typed at the
+// prompt reach the console and standard error with every control byte, every byte outside
+// valid UTF-8 and the C1 controls shown as \xHH and a backslash doubled; letters of any script
+// stay, a NUL no longer cuts the line, and "pelkin.out" holds the name as it is.
+TEST_F(PelkinRefusalLines, TextThatWouldSteerATerminalIsShownEscaped) {
+    using namespace std::string_literals;
+    const std::string raw = "A\x1b[2J\\\0\xC2\x9B\xC3\xA9\xFF\x7F"s;
+    const std::string shown = "A\\x1B[2J\\\\\\x00\\xC2\\x9B\xC3\xA9\\xFF\\x7F";
+    const std::string file = "d\x1b]0;x\x07\t.gen";
+    const std::string file_shown = "d\\x1B]0;x\\x07\\x09.gen";
+    Put(file, "T\n" + raw + "\nPop\n1 a, 0000\n");
+    auto run = RunWith({file});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, IntroAndUsing(file_shown));
+    EXPECT_EQ(run.err, "Pelkin: locus 1 (" + shown +
+                           ") has no typed copy in any generation, and Morvast refuses such a "
+                           "locus; remove it from \"" + file_shown + "\"\n" +
+                           Summary("1", "1", "1", "1", "0", "100.0"));
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n0  \n0 " + raw + "  1\n");
+
+    Put("data.gen", "T\nA\nPop\n1 \x1b[31m\x9B, 01-1\n");
+    run = Run();
+    EXPECT_EQ(run.err, "Pelkin: \"data.gen\" line 4 (\"1 \\x1B[31m\\x9B, 01-1\"): a negative "
+                       "allele code at locus 1 (A); write every allele code in digits alone, a "
+                       "missing copy as 00\n");
+    run = Run("no\x1b[2Jsuch\n");
+    EXPECT_EQ(run.err, "Pelkin: cannot open \"no\\x1B[2Jsuch\": No such file or directory\n");
+}
+
 // ---- File failures ----
 
 TEST_F(PelkinRefusalLines, UnreadableGenerationNumberNamesItsSampleAndLine) {

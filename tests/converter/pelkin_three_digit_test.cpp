@@ -77,6 +77,46 @@ TEST_F(PelkinThreeDigit, MissingSecondGenotypeIsAShortLineAsInTwoDigitFiles) {
     EXPECT_EQ(Files(), (Names{"data.gen"}));
 }
 
+// A first code padded with blanks ("  5  1") was read from its digits on, since the blanks
+// before a genotype are skipped, and every code after it shifted, with status 0: it is refused
+// with the message of a genotype the line cannot hold and a line naming it, wherever the line
+// ends. A second code padded in front ("001  7") reads as its digits; in a two-digit file the
+// reading stays as it was.
+TEST_F(PelkinThreeDigit, PaddedFirstCodeIsRefusedNamingItsLine) {
+    const struct {
+        std::string line;     // the second individual line
+        std::string genotype; // the characters of the genotype as read
+    } cases[] = {
+        {"1 b,   5  1", "5  1"},
+        {"1 b,   5  1  ", "5  1  "},
+        {"1 b,   5  1 002002", "5  1 0"},
+        {"1 b,   5123  ", "5123  "},
+        {"1 b, 002002  12 34", "12 34"},
+    };
+    for (const auto& [line, genotype] : cases) {
+        SCOPED_TRACE(line);
+        const auto run = Convert("T\nA\nB\nPop\n1 a, 001001 002002\n" + line + "\n");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, IntroAndPrompt + IndividualsMessage());
+        const std::string locus = line.find("002002  ") != std::string::npos ? "2 (B)" : "1 (A)";
+        EXPECT_EQ(run.err, ReadAs("5") + "Pelkin: \"data.gen\" line 6 (\"" + line.substr(0, 20) +
+                               "\"): the genotype of locus " + locus + " is read as \"" +
+                               genotype +
+                               "\", with a blank inside a code: in a three-digit file the "
+                               "blanks before a genotype are skipped, so a first code padded "
+                               "with blanks shifts the codes after it; write every allele code "
+                               "in three digits, such as 005001, a missing copy as 000\n");
+        EXPECT_EQ(Files(), Names{"data.gen"});
+    }
+    auto run = Convert("T\nA\nPop\n1 a, 001001\n1 b, 001  7\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n2  \n0.7500 0.2500 4 A  1\n");
+    // Two-digit: " 5 1" is read from the 5 on, "5 1 " giving two missing copies, as before.
+    run = Convert("T\nA\nPop\n1 a, 0101\n1 b,  5 1 \n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Read("pelkin.out"), "1 1 T\n1  \n1.0000 2 A  1\n");
+}
+
 TEST_F(PelkinThreeDigit, FileWhoseFirstGenotypeHasFourDigitsIsReadAsToday) {
     // Its later six-digit genotype is read as four characters and two dropped ones.
     const auto run = Convert("T\nL\nPop\n1 a, 0102\n1 b, 120131\n");
