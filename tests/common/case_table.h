@@ -67,14 +67,14 @@ struct File {
 // holds the files placed (their bytes checked when `left` names them) and the files `left` names,
 // and no other: a file named with no bytes given ({"r.txt", {}}) may stand and is not read.
 struct Case {
-    std::string name;              // letters, digits and _; also the name of the case's folder
-    std::vector<File> files;       // placed in the folder before the run
-    std::vector<std::string> args; // after the program's name
-    std::string typed;             // the whole of standard input
+    std::string name;                   // letters, digits and _; also the name of the case's folder
+    std::vector<File> files = {};       // placed in the folder before the run
+    std::vector<std::string> args = {}; // after the program's name
+    std::string typed = {};             // the whole of standard input
     int status = 0;
     Bytes out = {};
     Bytes err = "";
-    std::vector<File> left; // the files after the run
+    std::vector<File> left = {}; // the files after the run
 };
 
 // A program as a table runs it: its name (argv[0]), its entry, which puts the program's state

@@ -129,9 +129,7 @@ Conversion PlainConversion(const std::string& genepop, const Names& numbers = {}
         std::string name = names[locus];
         const std::string number = std::to_string(locus + 1);
         if (listed[locus].empty()) {
-            conversion.notices += "Pelkin: locus " + number + " (" + names[locus] +
-                                  ") has no typed copy in any generation, and Morvast refuses "
-                                  "such a locus; remove it from \"data.gen\"\n";
+            conversion.notices += UntypedLocusNotice(number, names[locus]);
         }
         if (Trim(name).empty()) {
             name = "locus" + number;
@@ -162,8 +160,7 @@ Conversion PlainConversion(const std::string& genepop, const Names& numbers = {}
             }
             out += std::to_string(total) + " " + name + "  " + generation_numbers[g] + "\n";
             if (untyped) {
-                conversion.notices +=
-                    UntypedNotice(number + " (" + names[locus] + ")", generation_numbers[g]);
+                conversion.notices += UntypedNotice(number, names[locus], generation_numbers[g]);
             }
         }
     }

@@ -1,5 +1,5 @@
-// Whole-program runs of the built Pelkin in a directory of its own, with the GenePop file's
-// name typed on standard input.
+// Whole-program runs of the built Pelkin in a directory of its own, for the runs that need a
+// process of their own, with the GenePop file's name typed on standard input.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,11 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "pelkin_texts.h"
 #include "program_run.h"
-
-// What Pelkin prints before it reads the name: the introduction, three empty lines and the
-// prompt, with no line end after it. A successful run prints nothing more.
-extern const std::string IntroAndPrompt;
 
 class PelkinRun : public ::testing::Test {
   protected:
@@ -29,26 +26,3 @@ class PelkinRun : public ::testing::Test {
 
     testing_support::TempDir dir;
 };
-
-// What Pelkin prints before it reads the file named on its command line: the introduction,
-// three empty lines and "Using data from" with the name.
-std::string IntroAndUsing(const std::string& name);
-
-// The lines of a data message as Pelkin prints them after the prompt.
-std::string GenerationsMessage();
-std::string IndividualsMessage();
-
-// The line on standard error that ends a conversion that succeeded, with its fields.
-std::string Summary(const std::string& samples, const std::string& generations,
-                    const std::string& individuals, const std::string& loci,
-                    const std::string& single, const std::string& missing);
-
-// The notice on standard error of a marker line of data.gen, line `line`, that starts no sample.
-std::string EmptySampleNotice(const std::string& line);
-
-// The notice on standard error of the locus `locus` ("2 (Loc2)") of data.gen, typed nowhere.
-std::string UntypedLocusNotice(const std::string& locus);
-
-// The notice on standard error of a generation, numbered `generation`, in which the locus
-// `locus` ("2 (Loc2)") was not typed.
-std::string UntypedNotice(const std::string& locus, const std::string& generation);
