@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "program_run.h"
 #include "stream_redirect.h"
@@ -43,6 +46,20 @@ int OpenDescriptors() {
     return count;
 }
 
+void PlaceSocket(const fs::path& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string name = path.string();
+    if (name.size() >= sizeof address.sun_path) {
+        ADD_FAILURE() << path << ": too long a name for a socket";
+    } else {
+        name.copy(address.sun_path, name.size());
+        EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    }
+    close(fd);
+}
+
 void Place(const Program& program, const Case& row, const fs::path& folder) {
     for (const File& file : row.files) {
         const fs::path path = folder / file.name;
@@ -56,6 +73,15 @@ void Place(const Program& program, const Case& row, const fs::path& folder) {
             break;
         case Bytes::Kind::folder:
             fs::create_directory(path);
+            break;
+        case Bytes::Kind::link:
+            fs::create_symlink(file.bytes.text(), path);
+            break;
+        case Bytes::Kind::hard_link:
+            fs::create_hard_link(folder / file.bytes.text(), path);
+            break;
+        case Bytes::Kind::socket:
+            PlaceSocket(path);
             break;
         default:
             ADD_FAILURE() << file.name << ": a placed file needs bytes or AFolder()";
@@ -136,6 +162,17 @@ void ExpectLeft(const Program& program, const Case& row, const fs::path& folder)
         case Bytes::Kind::stored:
             EXPECT_TRUE(fs::is_regular_file(status)) << file.name << " is not left as a file";
             Expect(program, row, file.name, file.bytes, ReadFile(path));
+            break;
+        case Bytes::Kind::link:
+            EXPECT_TRUE(fs::is_symlink(status) && fs::read_symlink(path) == file.bytes.text())
+                << file.name << " is not a link to " << file.bytes.text();
+            break;
+        case Bytes::Kind::hard_link:
+            EXPECT_TRUE(fs::exists(status) && fs::equivalent(path, folder / file.bytes.text()))
+                << file.name << " is not another name of " << file.bytes.text();
+            break;
+        case Bytes::Kind::socket:
+            EXPECT_TRUE(fs::is_socket(status)) << file.name << " is not a socket";
             break;
         case Bytes::Kind::unchecked:
             break;

@@ -25,10 +25,10 @@ namespace testing_support {
 
 // What a row says of a stream or of a file: its exact bytes, given in the row or kept in a file
 // of the case's folder; that it is a folder; that it is absent; or nothing (not checked, the
-// default).
+// default). A placed file may also be a link or a socket.
 class Bytes {
   public:
-    enum class Kind { unchecked, text, stored, folder, absent };
+    enum class Kind { unchecked, text, stored, folder, absent, link, hard_link, socket };
     Bytes() = default;
     Bytes(std::string text) : kind_(Kind::text), text_(std::move(text)) {}
     Bytes(const char* text) : Bytes(std::string(text)) {}
@@ -53,6 +53,17 @@ inline Bytes AFolder() {
 // No file of that name after the run.
 inline Bytes Absent() {
     return Bytes::Of(Bytes::Kind::absent);
+}
+// A symbolic link to `target`, another name (a hard link) of the file `of` placed
+// before it, and a socket bound to the name and closed, which leaves it a socket.
+inline Bytes Link(std::string target) {
+    return Bytes::Of(Bytes::Kind::link, std::move(target));
+}
+inline Bytes HardLink(std::string of) {
+    return Bytes::Of(Bytes::Kind::hard_link, std::move(of));
+}
+inline Bytes Socket() {
+    return Bytes::Of(Bytes::Kind::socket);
 }
 
 // A file of the run's folder, by its name there (a name with / stands in a subfolder, made as

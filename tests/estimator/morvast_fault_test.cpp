@@ -1,9 +1,8 @@
 // Runs under faults of the world around Morvast: two runs appending to one report at once, a
 // report that cannot be written whole (a file-size limit, a full file system), a standard
 // output that nobody reads or a standard stream closed, a table on a device or a named pipe,
-// signals at any moment, and names that would steer a terminal. Each run leaves every earlier
-// report whole and either its own report whole after them or nothing, and a refusal is told
-// on the standard error stream.
+// and signals at any moment. Each run leaves every earlier report whole and either its own
+// report whole after them or nothing, and a refusal is told on the standard error stream.
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -34,12 +33,6 @@ using testing_support::StandardOutputClosedPipe;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
-// The refusal of a report that could not be written whole, and the line after it.
-std::string CannotWrite(const std::string& report, const char* reason) {
-    return Say(Text::cannot_write_report, {{"REPORT", report}}) + "\n" +
-           Say(Text::report_write_hint, {{"REPORT", report}, {"REASON", reason}}) + "\n";
-}
-
 // A data set of `samples` samples of `loci` loci of two alleles each, whose frequencies drift
 // differently for every `seed`; its report is about 90 bytes per locus and interval.
 std::string ManyLociData(int samples, int loci, int seed) {
@@ -69,8 +62,8 @@ std::string ReportAlone(const std::string& name, const std::string& data) {
 
 // The output of a whole run of `data` under plan 2 that appended its report to r.txt.
 std::string OutputOfRun(const std::string& data) {
-    return opening_screen + "Using data from " + data + "\nEnter sample plan (1 or 2): Reading " +
-           data + "\nProcessing " + data + "\nResult written to r.txt\n";
+    return opening_screen + "Using data from " + data +
+           "\nEnter sample plan (1 or 2): " + Progress(data, "r.txt");
 }
 
 // Runs Morvast on the named pipes `first` and `second` in `dir` at once, both appending to
@@ -177,7 +170,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     WriteFile(dir / "r.txt", earlier);
     const auto run = RunMorvast(dir, {"big.txt", "r.txt"}, "2\n", FileSizeLimit(9000));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, CannotWrite("r.txt", "File too large"));
+    EXPECT_EQ(run.err, ReportNotWritten("r.txt", "File too large"));
     EXPECT_EQ(run.out, opening_screen + "Using data from big.txt\nEnter sample plan (1 or 2): "
                                         "Reading big.txt\nProcessing big.txt\n");
     EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
@@ -185,7 +178,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     // A report file that the run made goes again.
     const auto made = RunMorvast(dir, {"big.txt", "new.txt"}, "2\n", FileSizeLimit(4096));
     EXPECT_EQ(made.status, 1);
-    EXPECT_EQ(made.err, CannotWrite("new.txt", "File too large"));
+    EXPECT_EQ(made.err, ReportNotWritten("new.txt", "File too large"));
     EXPECT_FALSE(fs::exists(dir / "new.txt"));
 
     // At the limit itself the report fits.
@@ -246,7 +239,7 @@ TEST(MorvastFaults, ReportOnAFullFileSystemIsCutBack) {
     }
     ASSERT_EQ(WEXITSTATUS(wait_status), 0);
     EXPECT_EQ(ReadFile(dir / "status"), "1");
-    EXPECT_EQ(ReadFile(dir / "err"), CannotWrite("fs/r.txt", "No space left on device"));
+    EXPECT_EQ(ReadFile(dir / "err"), ReportNotWritten("fs/r.txt", "No space left on device"));
     EXPECT_EQ(ReadFile(dir / "after"), earlier);
 }
 
@@ -340,25 +333,13 @@ TEST(MorvastFaults, ClosedStandardStream) {
     }
 }
 
-// Names from the command line reach the console and the standard error stream with their
-// control bytes shown, and the report as they are.
-TEST(MorvastFaults, NamesThatWouldSteerATerminal) {
+// With --table -, standard output carries the table; closed, it is a fault of the command line.
+TEST(MorvastFaults, TableOnAClosedStandardOutput) {
     TempDir dir;
-    const std::string name = "d\x1b]0;owned\x07\\\n\xC2\x9B"
-                             "2J\xFF\xC3\xA9.txt";
-    const std::string shown = "d\\x1B]0;owned\\x07\\\\\\x0A\\xC2\\x9B2J\\xFF\xC3\xA9.txt";
-    WriteFile(dir / name, two_locus_data);
-    const auto run = RunMorvast(dir, {name, "r.txt"}, "2\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, OutputOfRun(shown));
-    EXPECT_EQ(ReadFile(dir / "r.txt"), Preamble(name, 2) + worked_interval_plan2 + legend);
-    const auto missing = RunMorvast(dir, {name + "x", "r.txt"}, "2\n");
-    EXPECT_EQ(missing.err,
-              Say(Text::cannot_open_data, {{"DATA", name + "x"}}) + "\n" +
-                  Say(Text::data_open_hint,
-                      {{"DATA", name + "x"}, {"REASON", "No such file or directory"}}) +
-                  "\n");
-    EXPECT_NE(missing.err.find(shown + "x"), std::string::npos);
+    const auto closed =
+        RunMorvast(dir, {"--plan", "2", "--table", "-", "d.txt"}, "", [] { close(STDOUT_FILENO); });
+    EXPECT_EQ(closed.status, 2);
+    EXPECT_EQ(closed.err, Say(Text::table_on_closed_output) + "\n" + Say(Text::usage));
 }
 
 // The signals that ask a run to stop, and how many runs meet one at a random moment: enough to
@@ -379,14 +360,6 @@ bool WaitFor(const std::function<bool()>& condition) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return false;
-}
-
-std::set<std::string> FilesIn(const TempDir& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
 }
 
 // A run waiting for another run's lock on the report, with its table's draft written, or for

@@ -10,10 +10,6 @@ namespace {
 
 using testing_support::Stored;
 
-std::string ProgressAfterPlan(const std::string& data, const std::string& report) {
-    return "Reading " + data + "\nProcessing " + data + "\nResult written to " + report + "\n";
-}
-
 std::string FewLoci(const char* from, const char* to, const char* loci) {
     return Say(Text::few_loci_warning, {{"FROM", from}, {"TO", to}, {"LOCI", loci}}) + "\n";
 }
@@ -29,7 +25,7 @@ TEST(MorvastCases, Report) {
          .args = {"two.txt", "report.txt"},
          .typed = "2\n",
          .out = opening_screen + "Using data from two.txt\nEnter sample plan (1 or 2): " +
-                ProgressAfterPlan("two.txt", "report.txt"),
+                Progress("two.txt", "report.txt"),
          .left = {{"report.txt", worked_2}}},
         {.name = "worked_example_plan_1_report_named_after_the_data",
          .files = {{"two.txt", two_locus_data}},
@@ -38,7 +34,7 @@ TEST(MorvastCases, Report) {
          .out = opening_screen +
                 "Using data from two.txt\nWriting resuls to two.txt.OUT\n"
                 "Enter sample plan (1 or 2): Enter actual (census) population size, N: " +
-                ProgressAfterPlan("two.txt", "two.txt.OUT"),
+                Progress("two.txt", "two.txt.OUT"),
          .left = {{"two.txt.OUT", Preamble("two.txt", 1) + worked_interval_plan1 + legend}}},
         {.name = "every_run_appends_its_report",
          .files = {{"two.txt", two_locus_data}, {"report.txt", "Kept from before\n" + worked_2}},

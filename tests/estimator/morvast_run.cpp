@@ -11,6 +11,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "messages.h"
+
 testing_support::RunResult RunMorvast(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
                                       const std::string& answers,
@@ -118,6 +120,26 @@ int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
     close(answer_pipe[1]);
     return status;
 }
+
+std::string Progress(const std::string& data, const std::string& report) {
+    return "Reading " + data + "\nProcessing " + data + "\nResult written to " + report + "\n";
+}
+
+std::string ReportNotWritten(const std::string& report, const std::string& reason) {
+    return Say(Text::cannot_write_report, {{"REPORT", report}}) + "\n" +
+           Say(Text::report_write_hint, {{"REPORT", report}, {"REASON", reason}}) + "\n";
+}
+
+const std::string table_header = "from\tto\tt\tlocus\talleles\tS1\tS2\tFs\tFs_prime\tNe"
+                                 "\tjk_Fs_mean\tjk_Fsp_mean\tjk_Ne_mean\tjk_Fs_se\tjk_Fsp_se"
+                                 "\tjk_Fs_lower\tjk_Fs_upper\tjk_Fsp_lower\tjk_Fsp_upper"
+                                 "\tjk_Ne_lower\tjk_Ne_upper"
+                                 "\tcal_Fs_lower\tcal_Fs_upper\tcal_Fsp_lower\tcal_Fsp_upper"
+                                 "\tcal_Ne_lower\tcal_Ne_upper"
+                                 "\tplan\tN\tinformative_loci\tFs_num\tFs_den"
+                                 "\tsample_from\tsample_to\tFc\tFk\tNe_Fc\tNe_Fk"
+                                 "\tchi_df\tFc_lower\tFc_upper\tFk_lower\tFk_upper"
+                                 "\tNe_Fc_lower\tNe_Fc_upper\tNe_Fk_lower\tNe_Fk_upper\n";
 
 const std::string opening_screen =
     "                          Morvast                                 \n"

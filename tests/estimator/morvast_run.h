@@ -35,6 +35,15 @@ int EndOf(pid_t pid);
 // gives up after ten seconds; returns the descriptor, or -1.
 int OpenForWriting(const std::filesystem::path& path);
 
+// The screen's lines after the plan is answered, of a run that wrote its report.
+std::string Progress(const std::string& data, const std::string& report);
+
+// The refusal of a report that could not be written whole, and the line after it.
+std::string ReportNotWritten(const std::string& report, const std::string& reason);
+
+// The header line of the table that --table writes.
+extern const std::string table_header;
+
 // The opening screen, as the program prints it first on every run.
 extern const std::string opening_screen;
 

@@ -251,29 +251,6 @@ TEST(SvgPlot, MarksHoldTheTablesNumbersWhereTheAxesPutThem) {
     }
 }
 
-// An earlier figure is replaced only by a run that succeeds; a device takes the figure after
-// the report, a folder is refused before the report is appended.
-TEST(SvgPlotFile, WrittenWholeAsTheTableIs) {
-    TempDir dir;
-    WriteFile(dir / "two.txt", worked);
-    WriteFile(dir / "f.svg", "earlier figure\n");
-    fs::create_directory(dir / "folder");
-    EXPECT_EQ(RunMorvast(dir, {"--plot", "f.svg", "two.txt", "r.txt"}, "3\n").status, 1);
-    WriteFile(dir / "bad.txt", "no numbers\n");
-    EXPECT_EQ(RunMorvast(dir, {"--plot", "f.svg", "bad.txt", "r.txt"}, "2\n").status, 1);
-    EXPECT_EQ(ReadFile(dir / "f.svg"), "earlier figure\n");
-    const auto folder = RunMorvast(dir, {"--plot", "folder", "two.txt", "r.txt"}, "2\n");
-    EXPECT_EQ(folder.status, 1);
-    EXPECT_EQ(folder.err, Say(Text::cannot_write_plot,
-                              {{"PLOT", "folder"}, {"REASON", std::strerror(EISDIR)}}) +
-                              "\n");
-    EXPECT_FALSE(fs::exists(dir / "r.txt"));
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bad.txt", "f.svg", "folder", "two.txt"}));
-    EXPECT_EQ(RunMorvast(dir, {"--plot", "/dev/null", "two.txt", "r.txt"}, "2\n").status, 0);
-    EXPECT_EQ(RunMorvast(dir, {"--plot", "f.svg", "two.txt", "r.txt"}, "2\n").status, 0);
-    EXPECT_EQ(ElementsOf(ReadFile(dir / "f.svg"))[0].name, "svg");
-}
-
 // SIGTERM at a random moment of runs over 4,000 loci: the run ends by it, no draft is left,
 // and the figure is there whole or not at all.
 TEST(SvgPlotFile, StopSignalLeavesNoDraft) {
