@@ -247,7 +247,12 @@ TEST_P(PelkinCorpusFile, FrequencyFileAgreesWithAPlainReading) {
     EXPECT_EQ(run.out, IntroAndPrompt);
     const Conversion plain = PlainConversion(genepop);
     EXPECT_EQ(Read("pelkin.out"), plain.frequency_file);
-    EXPECT_TRUE(run.err.ends_with(plain.notices)) << run.err;
+    // A three-digit file's notices follow that of its layout.
+    if (std::string(GetParam()).find("three_digit") == std::string::npos) {
+        EXPECT_EQ(run.err, plain.notices);
+    } else {
+        EXPECT_TRUE(run.err.ends_with(plain.notices)) << run.err;
+    }
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
 }
 
@@ -256,57 +261,6 @@ INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusFile,
                                            "c2space_three_digit.gen", "big_generations.gen",
                                            "big_three_digit.gen", "pel1600.txt", "w2.txt"),
                          [](const auto& info) { return ParamName(info.param); });
-
-// ---- Files as their authors wrote them ----
-
-struct AsWritten {
-    const char* file;
-    int status;
-    std::string out; // after the prompt
-    std::string err;
-};
-
-std::string Report106() {
-    return "Runtime error 106 at $00403060\n  $00403060\n  $00403000\n\n";
-}
-
-std::string NumberUnread(const std::string& line, const std::string& start,
-                         const std::string& sample) {
-    return "Pelkin: \"data.gen\" line " + line + " (\"" + start +
-           "\"): the generation number of sample " + sample +
-           " cannot be read; begin the first individual line of each sample with its generation "
-           "number and a blank, or give the numbers with --generations\n";
-}
-
-class PelkinCorpusAsWritten : public PelkinRun, public ::testing::WithParamInterface<AsWritten> {};
-
-TEST_P(PelkinCorpusAsWritten, GivesItsRefusalOrConverts) {
-    const AsWritten& expected = GetParam();
-    const auto run = Convert(DataFile(expected.file));
-    EXPECT_EQ(run.status, expected.status);
-    EXPECT_EQ(run.out, IntroAndPrompt + expected.out);
-    EXPECT_EQ(run.err, expected.status == 0 ? PlainConversion(DataFile(expected.file)).notices
-                                            : expected.err);
-    if (expected.status != 0) {
-        EXPECT_FALSE(Exists("pelkin.out"));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, PelkinCorpusAsWritten,
-    ::testing::Values(
-        // Individual lines that begin with names: the generation number of sample 1 is not read.
-        AsWritten{"tiny.txt", 106, Report106(), NumberUnread("6", "1_1, 0101 0102 0202", "1")},
-        AsWritten{"c2line.gen", 106, Report106(), NumberUnread("6", "1,  0303  0404  0202", "1")},
-        AsWritten{"c2space.gen", 106, Report106(), NumberUnread("4", "1,  0303  0404  0202", "1")},
-        AsWritten{"big.gen", 106, Report106(), NumberUnread("40", "Ind1, 0107 0303 0320", "1")},
-        AsWritten{"nancycats.gen", 106, Report106(),
-                  NumberUnread("12", "1, 0000 0409 0404 01", "1")},
-        // Once refused: "Too many loci (at most 100)."
-        AsWritten{"sim_genepop.txt", 106, Report106(),
-                  NumberUnread("1003", "1_1, 0101 0101 0102 ", "1")},
-        AsWritten{"pel1600.txt", 0, "", ""}),
-    [](const auto& info) { return ParamName(info.param.file); });
 
 // ---- Files given their generation numbers with --generations ----
 
@@ -377,26 +331,6 @@ INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusPrepared,
                          [](const auto& info) { return ParamName(info.param.file); });
 
 class PelkinCorpus : public PelkinRun {};
-
-TEST_F(PelkinCorpus, CorpusFileWithIndividualsNamedPopTakesThemForMarkers) {
-    // Each sample's last individual, PopI, PopJ and PopK, begins a line with "Pop" and is taken
-    // for a marker that starts no sample, since a marker line or the end of the file follows it.
-    // Once the generation search after PopI met the next marker line and failed (error 106),
-    // and with the numbers given the reading counted four samples against three numbers.
-    Put("data.gen", DataFile("fmulti.txt"));
-    const std::string empty =
-        EmptySampleNotice("85") + EmptySampleNotice("126") + EmptySampleNotice("167");
-    auto run = Run();
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, IntroAndPrompt);
-    EXPECT_EQ(run.err, empty + Summary("3", "1, 1, 1", "79, 39, 39", "3", "0", "12.5"));
-    EXPECT_EQ(Read("pelkin.out").substr(0, 4), "3 3 ");
-    run = RunWith({"--generations", "0,5,10", "data.gen"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, empty + Summary("3", "0, 5, 10", "79, 39, 39", "3", "0", "12.5"));
-    EXPECT_NE(Read("pelkin.out").find(" Loc3  10\n"), std::string::npos);
-    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
-}
 
 // A SNP file as today's studies make them: thousands of biallelic loci whose names are longer
 // than 15 characters and differ only at their end, a third allele now and then, missing

@@ -1,7 +1,7 @@
-// Whole runs in the test's own process, one after another, as the fuzz target makes them: every
-// end of a run is caught and reported as the program reports it, no file stays open and the
-// folder's lock is let go, and after ResetRun a run reads its own file and answers only,
-// whatever the run before it left.
+// Whole runs in the test's own process, as the fuzz target and the tables of cases make them,
+// against the built program's own runs: every end of a run is caught and reported as the program
+// reports it, no file stays open and the folder's lock is let go. That runs made one after
+// another are as fresh is shown by the rows of PelkinCases.RunsOneAfterAnother.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -105,29 +105,6 @@ TEST_F(PelkinInProcess, EveryEndOfARunIsReportedAsByTheProgram) {
     ExpectAsTheProgram({"--version"});
     ExpectAsTheProgram({"good.gen"});
     EXPECT_EQ(Read("pelkin.out"), GoodOut);
-}
-
-TEST_F(PelkinInProcess, EachRunAfterResetIsAsFresh) {
-    Put("good.gen", Good);
-    Put("three.gen", "T\nA\nPop\n1 a, 101102\n");
-    Put("many.gen", "T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n");
-    EXPECT_EQ(RunHere({"many.gen"}).status, 0);
-    EXPECT_EQ(RunHere({"three.gen"}).status, 0);
-    EXPECT_EQ(RunHere({"--generations", "10,20", "good.gen"}).status, 0);
-    EXPECT_EQ(Read("pelkin.out"), "2 2 T\n2  2  \n"
-                                  "0.5000 0.5000 4 A  10\n"
-                                  "0.5000 0.5000 2 A  20\n"
-                                  "0.5000 0.5000 2 B  10\n"
-                                  "0.0000 1.0000 2 B  20\n");
-    // A run that ended at the prompt, with standard input at its end, leaves none for the next.
-    EXPECT_EQ(RunHere({}, "").status, 2);
-    const RunResult typed = RunHere({}, "good.gen\n");
-    EXPECT_EQ(typed.status, 0);
-    EXPECT_EQ(typed.out, IntroAndPrompt);
-    EXPECT_EQ(typed.err, Summary("2", "3, 8", "2, 1", "2", "0", "16.7"));
-    EXPECT_EQ(Read("pelkin.out"), GoodOut);
-    EXPECT_EQ(Files(),
-              (std::vector<std::string>{"good.gen", "many.gen", "pelkin.out", "three.gen"}));
 }
 
 } // namespace

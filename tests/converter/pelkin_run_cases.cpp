@@ -228,4 +228,47 @@ TEST(PelkinCases, FileFailures) {
     });
 }
 
+// Rows run one after another in one process: after ResetRun each reads its own file and answers
+// only, whatever the run before it read, refused or left at the end of standard input.
+TEST(PelkinCases, RunsOneAfterAnother) {
+    const std::string good = "T\nA\nB\nPop\n3 a, 0101 0102\n3 b, 0202 0000\nPop\n8 c, 0102 0202\n";
+    const auto good_out = [](const char* first, const char* second) {
+        return "2 2 T\n2  2  \n0.5000 0.5000 4 A  " + std::string(first) + "\n0.5000 0.5000 2 A  " +
+               second + "\n0.5000 0.5000 2 B  " + first + "\n0.0000 1.0000 2 B  " + second + "\n";
+    };
+    RunPelkinCases({
+        {.name = "three_loci_after_another_run",
+         .files = {{"many.gen", "T\nA\nB\nC\nPop\n1 a, 0101 0101 0101\n"}},
+         .args = {"many.gen"},
+         .out = IntroAndUsing("many.gen"),
+         .err = Summary("1", "1", "1", "3", "3", "0.0"),
+         .left = {Frequencies("1 3 T\n1  1  1  \n1.0000 2 A  1\n1.0000 2 B  1\n1.0000 2 C  1\n")}},
+        {.name = "three_digit_after_a_two_digit_run",
+         .files = {{"three.gen", "T\nA\nPop\n1 a, 101102\n"}},
+         .args = {"three.gen"},
+         .out = IntroAndUsing("three.gen"),
+         .err = Line(Msg::ReadAsThreeDigit, {{"file", "three.gen"}, {"line", "4"}}) +
+                Summary("1", "1", "1", "1", "0", "0.0"),
+         .left = {Frequencies("1 1 T\n2  \n0.5000 0.5000 2 A  1\n")}},
+        {.name = "two_digit_with_numbers_given_after_a_three_digit_run",
+         .files = {{"good.gen", good}},
+         .args = {"--generations", "10,20", "good.gen"},
+         .out = IntroAndUsing("good.gen"),
+         .err = Summary("2", "10, 20", "2, 1", "2", "0", "16.7"),
+         .left = {Frequencies(good_out("10", "20"))}},
+        {.name = "nothing_typed_after_a_run_with_numbers_given",
+         .status = 2,
+         .out = IntroAndPrompt + RuntimeReport(2, "00401010", "00401000"),
+         .err = Line(Msg::NoFileName)},
+        // A run that ended at the prompt, with standard input at its end, leaves none for the
+        // next.
+        {.name = "name_typed_after_a_run_that_ended_at_the_prompt",
+         .files = {{"good.gen", good}},
+         .typed = "good.gen\n",
+         .out = IntroAndPrompt,
+         .err = Summary("2", "3, 8", "2, 1", "2", "0", "16.7"),
+         .left = {Frequencies(good_out("3", "8"))}},
+    });
+}
+
 } // namespace
