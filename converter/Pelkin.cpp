@@ -16,6 +16,7 @@
 #include "notices.h"
 #include "run_end.h"
 #include "run_state.h"
+#include "stop_signals.h"
 
 namespace {
 
@@ -50,12 +51,14 @@ int PelkinMain(int argc, char** argv) {
     KeepStandardStreams();
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
+    CatchStopSignals();
     int status = 0;
     try {
         status = ConversionRun(argc, argv);
     } catch (const RunEnd& end) {
         AbandonText(infile);
         AbandonOutText(freqfile);
+        DisownPartFile();
         status = ReportRunEnd(end);
     }
     // The folder is free once every file of the run is closed.
@@ -67,6 +70,7 @@ void ResetRun() {
     ResetRunState();
     AbandonText(infile);
     AbandonOutText(freqfile);
+    DisownPartFile();
     EnterStep(Step::OpenGenePop);
     std::clearerr(stdin);
 }

@@ -7,7 +7,8 @@
 int ConversionRun(int argc, char** argv);
 
 // The whole run as the program makes it: the file-size and broken-pipe signals ignored, so that
-// a write they would stop fails and is reported as a failed write; the run; and for a run that
+// a write they would stop fails and is reported as a failed write; the stop signals caught
+// (stop_signals.h); the run; and for a run that
 // ended early, its files closed, its output and its status. The working folder's lock is let go
 // at the end. Returns the exit status.
 int PelkinMain(int argc, char** argv);

@@ -86,6 +86,14 @@ void ShortLine(int locus, std::uint64_t line_at) {
     Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
 }
 
+void PaddedCode(int locus, std::uint64_t line_at, const std::string& genotype) {
+    const std::string hint = AtLine(Msg::PaddedCode, line_at,
+                                    {{"locus", Number(locus)},
+                                     {"name", Name(locus)},
+                                     {"genotype", genotype}});
+    Refuse(Msg::IndividualsDiffer, hint, SixteenEmptyLines);
+}
+
 void NoMarkerAfterNames() {
     Refuse(Msg::NoMarkerAfterNames, Filled(Msg::NoMarkerAfterNamesHint, {{"file", in_name}}));
 }

@@ -20,6 +20,9 @@
 // Every locus counted alike, but the individual line at `line_at` ended before the genotype of
 // `locus`.
 [[noreturn]] void ShortLine(int locus, std::uint64_t line_at);
+// In a three-digit file, the genotype of `locus` on the individual line at `line_at`, read as
+// the characters `genotype`, holds a code padded with blanks.
+[[noreturn]] void PaddedCode(int locus, std::uint64_t line_at, const std::string& genotype);
 [[noreturn]] void NoMarkerAfterNames();
 // `line_at`: the locus-name line that would give a locus beyond the 32-bit count.
 [[noreturn]] void TooManyLoci(std::uint64_t line_at);

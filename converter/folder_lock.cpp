@@ -1,5 +1,6 @@
 #include "folder_lock.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,7 +15,8 @@ namespace {
 
 constexpr int Refused = 1;
 
-int lock_fd = -1;
+// Taken in one step, by the run or by the handler of a stop signal, so that it is closed once.
+std::atomic<int> lock_fd{-1};
 
 void GoOnUnlocked(int system_error) {
     std::fprintf(
@@ -26,12 +28,13 @@ void GoOnUnlocked(int system_error) {
 
 void LockWorkingFolder() {
     ReleaseWorkingFolder();
-    lock_fd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (lock_fd < 0) {
+    const int fd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
         GoOnUnlocked(errno);
         return;
     }
-    if (flock(lock_fd, LOCK_EX | LOCK_NB) == 0) {
+    lock_fd.store(fd);
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
         return;
     }
     const int system_error = errno;
@@ -45,8 +48,11 @@ void LockWorkingFolder() {
 }
 
 void ReleaseWorkingFolder() {
-    if (lock_fd >= 0) {
-        close(lock_fd);
-        lock_fd = -1;
+    ReleaseWorkingFolderAtSignal();
+}
+
+void ReleaseWorkingFolderAtSignal() {
+    if (const int fd = lock_fd.exchange(-1); fd >= 0) {
+        close(fd);
     }
 }

@@ -13,3 +13,5 @@ void LockWorkingFolder();
 
 // Lets the lock go; a run in this process after it may take it again.
 void ReleaseWorkingFolder();
+// The same with calls that are safe in a signal handler alone, for a stop signal (stop_signals.h).
+void ReleaseWorkingFolderAtSignal();

@@ -11,6 +11,7 @@
 #include "messages.h"
 #include "notices.h"
 #include "run_state.h"
+#include "stop_signals.h"
 #include "text_out.h"
 
 namespace {
@@ -140,6 +141,7 @@ std::string WrittenLocusName(std::int32_t locus) {
 }
 
 void StartFreqFile() {
+    OwnPartFile();
     CreateText(freqfile, PartFileName, FreqFileName);
 }
 
@@ -157,5 +159,9 @@ void WriteFreqFile() {
         WriteLocus(l, tables);
     }
     CloseOutText(freqfile);
+    // A stop signal waits until the rename has been made and the part file is no longer the
+    // run's; a failed rename removes the part file before the report of the failure.
+    const StopSignalsHeld held;
     PutInPlace(freqfile, FreqFileName);
+    DisownPartFile();
 }

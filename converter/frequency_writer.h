@@ -9,7 +9,7 @@
 
 constexpr const char* FreqFileName = "pelkin.out";
 // "pelkin.out" is written under this name and renamed when it is whole, so that a run that
-// fails or is stopped leaves an earlier "pelkin.out" as it was.
+// fails or is stopped (stop_signals.h) leaves an earlier "pelkin.out" as it was.
 constexpr const char* PartFileName = "pelkin.out.part";
 
 // Creates the part file, before the GenePop file's individual lines are read, so that a folder

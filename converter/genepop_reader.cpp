@@ -147,7 +147,8 @@ void OpenGenePop() {
     std::optional<std::string> name;
     if (name_given) {
         PrintEmptyLines(3);
-        std::printf("%s\n", Filled(Msg::UsingData, {{"file", given_name}}).c_str());
+        const std::string using_data = Filled(Msg::UsingData, {{"file", given_name}}) + "\n";
+        std::fwrite(using_data.data(), 1, using_data.size(), stdout);
         name = given_name;
     } else {
         name = AskFileName();

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "allele_tallies.h"
@@ -26,7 +27,28 @@ struct Faults {
     std::int32_t negative_locus = 0; // the lowest locus with a negative code, or 0
     std::uint64_t negative_at = 0;   // its first individual line
     std::int32_t short_locus = 0;    // the lowest locus whose genotype a line ends before, or 0
+    std::int32_t padded_locus = 0;   // the lowest locus with a padded three-digit code, or 0
+    std::uint64_t padded_at = 0;     // its first individual line
+    std::string padded_genotype;     // the genotype's characters there, as read
 };
+
+enum class Genotype { Whole, Short, Padded };
+
+// Whether a code of a three-digit file, as read, holds a blank or a tab after another
+// character: a first code padded with blanks ("  5  1") is read from its digits on, since the
+// blanks before a genotype are skipped, and the codes read after it hold blanks ("5  ", "1 0").
+// A code padded in front alone ("  7") holds none, and reads as its digits.
+bool HoldsInnerBlank(const char* code, std::size_t length) {
+    bool after_other = false;
+    for (std::size_t k = 0; k < length; ++k) {
+        const bool blank = code[k] == ' ' || code[k] == '\t';
+        if (blank && after_other) {
+            return true;
+        }
+        after_other = after_other || !blank;
+    }
+    return false;
+}
 
 // The value of a code of `Digits` characters; two decimal digits, the usual case, at once.
 template <int Digits> int CodeValue(const char* code) {
@@ -39,9 +61,26 @@ template <int Digits> int CodeValue(const char* code) {
     }
 }
 
-// Reads one genotype on the line: blanks and tabs skipped, then its two codes. False when the
-// line (or the file) ends among its characters; the line end is then taken.
-template <int Digits> bool ReadGenotype(TextFile& text, int& first, int& second) {
+// Whether the `read` characters of a genotype at `chars` show a padded code of a three-digit
+// file; they are then put in `padded`.
+template <int Digits> bool IsPadded(const char* chars, std::size_t read, std::string& padded) {
+    if constexpr (Digits == 3) {
+        const std::size_t in_first = read < 3 ? read : 3;
+        if (HoldsInnerBlank(chars, in_first) ||
+            (read > 3 && HoldsInnerBlank(chars + 3, read - 3))) {
+            padded.assign(chars, read);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Reads one genotype on the line: blanks and tabs skipped, then its two codes. Short when the
+// line (or the file) ends among its characters; the line end is then taken. In a three-digit
+// file, Padded when a code read holds a blank after another character (HoldsInnerBlank), even
+// where the line ends among them; `padded` is then given the characters read.
+template <int Digits>
+Genotype ReadGenotype(TextFile& text, int& first, int& second, std::string& padded) {
     std::array<char, 2 * Digits> chars{};
     int c = NextChar(text);
     while (c == ' ' || c == '\t') {
@@ -55,13 +94,16 @@ template <int Digits> bool ReadGenotype(TextFile& text, int& first, int& second)
             if (c == '\r') {
                 TakeLineFeed(text);
             }
-            return false;
+            return IsPadded<Digits>(chars.data(), k, padded) ? Genotype::Padded : Genotype::Short;
         }
         chars[k] = static_cast<char>(c);
     }
+    if (IsPadded<Digits>(chars.data(), chars.size(), padded)) {
+        return Genotype::Padded;
+    }
     first = CodeValue<Digits>(chars.data());
     second = CodeValue<Digits>(chars.data() + Digits);
-    return true;
+    return Genotype::Whole;
 }
 
 bool IsDigit(char c) {
@@ -127,9 +169,19 @@ template <int Digits> bool TallyLine(TextFile& text, std::uint64_t individual_at
         } else {
             Skip(text, at);
             at = 0;
-            const bool whole = ReadGenotype<Digits>(text, first, second);
+            std::string padded;
+            const Genotype read = ReadGenotype<Digits>(text, first, second, padded);
             ahead = Buffered(text);
-            if (!whole) {
+            if (read == Genotype::Padded) {
+                // The rest of the line is read shifted: nothing more of it is taken.
+                if (faults.padded_locus == 0 || locus < faults.padded_locus) {
+                    faults.padded_locus = locus;
+                    faults.padded_at = individual_at;
+                    faults.padded_genotype = padded;
+                }
+                return padded.size() == 2 * Digits;
+            }
+            if (read == Genotype::Short) {
                 if (faults.short_locus == 0 || locus < faults.short_locus) {
                     faults.short_locus = locus;
                 }
@@ -229,7 +281,16 @@ void CheckInputNotOverwritten() {
     }
 }
 
+// The lowest locus first; a padded code before the other faults at its locus, which it may
+// have caused on its line.
 void RefuseFaults(const Faults& faults) {
+    const auto before = [](std::int32_t locus, std::int32_t other) {
+        return other == 0 || locus <= other;
+    };
+    if (faults.padded_locus != 0 && before(faults.padded_locus, faults.negative_locus) &&
+        before(faults.padded_locus, faults.short_locus)) {
+        PaddedCode(faults.padded_locus, faults.padded_at, faults.padded_genotype);
+    }
     if (faults.negative_locus != 0 &&
         (faults.short_locus == 0 || faults.negative_locus < faults.short_locus)) {
         NegativeCode(faults.negative_locus, faults.negative_at);

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "shown_text.h"
+
 namespace {
 
 constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
@@ -90,6 +92,11 @@ constexpr std::array<MessageText, static_cast<std::size_t>(Msg::Count)> Table{{
      "Pelkin: \"{file}\" line {line} (\"{start}\"): the line ends before its genotype of locus "
      "{locus} ({name}); give every individual line one genotype per locus, each of {length} "
      "characters"},
+    {Msg::PaddedCode, "PaddedCode",
+     "Pelkin: \"{file}\" line {line} (\"{start}\"): the genotype of locus {locus} ({name}) is "
+     "read as \"{genotype}\", with a blank inside a code: in a three-digit file the blanks "
+     "before a genotype are skipped, so a first code padded with blanks shifts the codes after "
+     "it; write every allele code in three digits, such as 005001, a missing copy as 000"},
     {Msg::NoMarkerAfterNamesHint, "NoMarkerAfterNamesHint",
      "Pelkin: \"{file}\": no line after the title is Pop, POP or pop alone, so the locus names "
      "never end; put such a line between the last locus name and the first individual line"},
@@ -184,7 +191,14 @@ std::string Filled(Msg id, std::initializer_list<MsgField> fields) {
 }
 
 std::string Filled(Msg id, std::span<const MsgField> fields) {
-    return FillFields(TextOf(id), fields);
+    std::vector<std::string> values;
+    values.reserve(fields.size());
+    std::vector<MsgField> shown;
+    for (const MsgField& field : fields) {
+        values.push_back(Shown(field.value));
+        shown.push_back({field.name, values.back()});
+    }
+    return FillFields(TextOf(id), shown);
 }
 
 namespace {

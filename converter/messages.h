@@ -46,6 +46,7 @@ enum class Msg : std::size_t {
     IndividualsDifferAtLine,
     IndividualsDifferNoLine,
     ShortLine,
+    PaddedCode,
     NoMarkerAfterNamesHint,
     TooManyLociAtLine,
     TooManyGenerationsAtLine,
@@ -94,6 +95,8 @@ struct MsgField {
 // throws std::logic_error naming the text and the field.
 std::string FillFields(std::string_view text, std::span<const MsgField> fields);
 
-// The text of `id` with its fields filled by name.
+// The text of `id` with its fields filled by name, each value shown as Shown does (shown_text.h):
+// a value may come from the GenePop file, the typed answer or the command line, and reaches the
+// console or standard error.
 std::string Filled(Msg id, std::span<const MsgField> fields);
 std::string Filled(Msg id, std::initializer_list<MsgField> fields);

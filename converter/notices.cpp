@@ -15,8 +15,10 @@ namespace {
 // The summary lists this many generation numbers and sample sizes, then "...".
 constexpr std::size_t ListedInSummary = 10;
 
+// Written whole, whatever the line holds.
 void Notice(const std::string& line) {
-    std::fprintf(stderr, "%s\n", line.c_str());
+    const std::string ended = line + "\n";
+    std::fwrite(ended.data(), 1, ended.size(), stderr);
 }
 
 // The first ten of `values` from entry `first` on, separated by commas, and "..." after them

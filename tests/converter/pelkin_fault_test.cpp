@@ -1,17 +1,20 @@
 // Runs under faults of the world around Pelkin: two runs in one working folder at once, a
 // frequency file beyond the file-size limit, a device, a pipe or a socket named as the GenePop
-// file, and standard streams that nobody reads or that are closed. Each run leaves the right
+// file, standard streams that nobody reads or that are closed, stop signals at random moments,
+// and lines far longer than the memory the run is given. Each run leaves the right
 // "pelkin.out" or none, and no file it did not say it leaves.
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <random>
 #include <linux/capability.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -352,6 +355,140 @@ TEST_F(PelkinFaults, ClosedStandardStreamsReceiveNothingOfTheFiles) {
         EXPECT_EQ(Read("pelkin.out"), converted);
         EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
     }
+}
+
+// ---- Stop signals ----
+
+// The signals that ask a run to stop, and how many runs meet one at a random moment: a few
+// hundred in the Release build, fewer under the sanitizers, whose runs take many times longer.
+constexpr int stop_signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+constexpr int random_moment_runs = 40;
+#else
+constexpr int random_moment_runs = 250;
+#endif
+
+// Starts Pelkin in `folder` on data.gen, its standard streams on /dev/null and no core file;
+// returns its process id.
+pid_t StartPelkin(const fs::path& folder) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const rlimit no_core{0, 0};
+        const int null = open("/dev/null", O_RDWR);
+        if (null < 0 || dup2(null, 0) < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0 ||
+            chdir(folder.c_str()) != 0 || setrlimit(RLIMIT_CORE, &no_core) != 0) {
+            _exit(127);
+        }
+        execl(PELKIN_EXE, PELKIN_EXE, "data.gen", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+// The exit status of the run `pid`, or 128 plus the signal that ended it.
+int EndOf(pid_t pid) {
+    int wait_status = 0;
+    waitpid(pid, &wait_status, 0);
+    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
+}
+
+// A stop signal at a random moment: "pelkin.out" is the earlier one, byte for byte, or the
+// run's whole file (a cut file can read as valid data, so the rename is the only guard); no
+// part file and no lock are left; the run ends by the signal, or with 0 when it had finished.
+// Half the moments anywhere in the run, half the instant the part file is seen.
+TEST_F(PelkinFaults, StopSignalAtARandomMomentLeavesTheEarlierFileOrTheWholeNewOne) {
+    const std::string genepop = ManyLociFile(150, 10, 8);
+    const std::string converted = ConvertedAlone(genepop);
+    Put("data.gen", genepop);
+    auto run_time = std::chrono::steady_clock::duration::max();
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(EndOf(StartPelkin(dir.path())), 0);
+        run_time = std::min(run_time, std::chrono::steady_clock::now() - start);
+    }
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(run_time).count();
+    std::mt19937 random(17);
+    std::uniform_int_distribution<long> anywhere(0, micros * 3 / 2);
+    const fs::path part = dir / "pelkin.out.part";
+    // Until the part file is there, or the run has ended (it is not reaped here).
+    const auto part_seen = [&part](pid_t pid) {
+        struct stat info {};
+        siginfo_t ended{};
+        while (stat(part.c_str(), &info) != 0) {
+            ended.si_pid = 0;
+            if (waitid(P_PID, static_cast<id_t>(pid), &ended, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+                ended.si_pid != 0) {
+                return;
+            }
+        }
+    };
+    int kept = 0;
+    int whole = 0;
+    for (int run = 0; run < random_moment_runs; ++run) {
+        Put("pelkin.out", "1 2 earlier\n");
+        const int signal_number = stop_signals[random() % 4];
+        const pid_t pid = StartPelkin(dir.path());
+        if (run % 2 == 0) {
+            std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
+        } else {
+            part_seen(pid);
+        }
+        kill(pid, signal_number);
+        const int status = EndOf(pid);
+        EXPECT_TRUE(status == 0 || status == 128 + signal_number) << run << " " << status;
+        const std::string out = Read("pelkin.out");
+        if (out == converted) {
+            ++whole;
+        } else {
+            ++kept;
+            EXPECT_EQ(out, "1 2 earlier\n") << run;
+            EXPECT_EQ(status, 128 + signal_number) << run;
+        }
+        EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"})) << run;
+        EXPECT_FALSE(FolderIsLocked(dir.path())) << run;
+    }
+    // The moments spread over the run: some runs were stopped, some had finished.
+    EXPECT_GT(kept, 0);
+    EXPECT_GT(whole, 0);
+}
+
+// ---- Lines longer than the memory given ----
+
+// A title and a locus-name line of 16 MiB each, under a limit of 8 MiB on the run's whole
+// address space: no line is held whole, only the title's first 80 characters and the name's
+// first 255. The lines are holes of a sparse file, read as NUL characters, which the notice
+// shows escaped. Under the sanitizers, whose run-time reserves far more address space, the run
+// is made without the limit.
+TEST_F(PelkinFaults, TitleAndNameLinesLongerThanTheMemoryGivenAreNotHeldWhole) {
+    constexpr off_t Line = off_t{16} << 20;
+    const std::string rest = "\nPop\n1 a, 0101\n";
+    const int fd = open((dir / "data.gen").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(pwrite(fd, "\n", 1, Line), 1);
+    ASSERT_EQ(pwrite(fd, rest.data(), rest.size(), 2 * Line + 1),
+              static_cast<ssize_t>(rest.size()));
+    close(fd);
+#if defined(__SANITIZE_ADDRESS__)
+    const ChildSetup limit = [] {};
+#else
+    const ChildSetup limit = [] {
+        const rlimit eight_mib{rlim_t{8} << 20, rlim_t{8} << 20};
+        setrlimit(RLIMIT_AS, &eight_mib);
+    };
+#endif
+    const RunResult run = RunSetUp({"data.gen"}, limit);
+    EXPECT_EQ(run.status, 0);
+    std::string nuls;
+    for (int i = 0; i < 255; ++i) {
+        nuls += "\\x00";
+    }
+    EXPECT_EQ(run.err, "Pelkin: 1 locus names are longer than 255 characters and are cut to 255 "
+                       "in pelkin.out, the first at locus 1 (" +
+                           nuls +
+                           "); shorten them if they could be mistaken for one another\n" +
+                           Summary("1", "1", "1", "1", "1", "0.0"));
+    EXPECT_EQ(Read("pelkin.out"), "1 1 " + std::string(80, '\0') + "\n1  \n1.0000 2 " +
+                                      std::string(255, '\0') + "  1\n");
 }
 
 } // namespace

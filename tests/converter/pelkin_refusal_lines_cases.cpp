@@ -150,4 +150,43 @@ TEST(PelkinCases, FileFailureLines) {
     });
 }
 
+// Locus names, a line's first characters, file names on the command line and typed at the
+// prompt reach the console and standard error with every control byte, every byte outside
+// valid UTF-8 and the C1 controls shown as \xHH and a backslash doubled; letters of any script
+// stay, a NUL no longer cuts the line, and "pelkin.out" holds the name as it is. The expected
+// lines are written out here, not filled from the table of texts, which would escape them alike.
+TEST(PelkinCases, TextShownEscaped) {
+    using namespace std::string_literals;
+    const std::string name = "A\x1b[2J\\\0\xC2\x9B\xC3\xA9\xFF\x7F"s;
+    const std::string name_shown = "A\\x1B[2J\\\\\\x00\\xC2\\x9B\xC3\xA9\\xFF\\x7F";
+    const std::string file = "d\x1b]0;x\x07\t.gen";
+    const std::string file_shown = "d\\x1B]0;x\\x07\\x09.gen";
+    const std::string genepop = "T\n" + name + "\nPop\n1 a, 0000\n";
+    const std::string intro = IntroAndPrompt.substr(0, IntroAndPrompt.rfind('\n') + 1);
+    RunPelkinCases({
+        {.name = "locus_name_and_file_name_shown_escaped",
+         .files = {{file, genepop}},
+         .args = {file},
+         .out = intro + "Using data from " + file_shown + "\n",
+         .err = "Pelkin: locus 1 (" + name_shown +
+                ") has no typed copy in any generation, and Morvast refuses such a locus; "
+                "remove it from \"" +
+                file_shown + "\"\n" + Summary("1", "1", "1", "1", "0", "100.0"),
+         .left = {{file, genepop}, Frequencies("1 1 T\n0  \n0 " + name + "  1\n")}},
+        {.name = "line_start_shown_escaped",
+         .files = {GenePop("T\nA\nPop\n1 \x1b[31m\x9B, 01-1\n")},
+         .typed = "data.gen\n",
+         .status = 1,
+         .out = IntroAndPrompt + "Negative allele code at locus 1.\n",
+         .err = "Pelkin: \"data.gen\" line 4 (\"1 \\x1B[31m\\x9B, 01-1\"): a negative allele "
+                "code at locus 1 (A); write every allele code in digits alone, a missing copy "
+                "as 00\n"},
+        {.name = "typed_name_shown_escaped",
+         .typed = "no\x1b[2Jsuch\n",
+         .status = 2,
+         .out = IntroAndPrompt + RuntimeReport(2, "00401010", "00401000"),
+         .err = "Pelkin: cannot open \"no\\x1B[2Jsuch\": No such file or directory\n"},
+    });
+}
+
 } // namespace

@@ -15,6 +15,23 @@ std::string ShortLine(const char* line, const char* start, const char* locus, co
                                  {"length", "6"}});
 }
 
+// The refusal of a genotype of locus `locus` on line 6 that starts with `start`, read as
+// `genotype`: a padded code.
+std::string PaddedCode(const char* start, const char* locus, const char* name,
+                       const char* genotype) {
+    return Line(Msg::PaddedCode, {{"file", "data.gen"},
+                                  {"line", "6"},
+                                  {"start", start},
+                                  {"locus", locus},
+                                  {"name", name},
+                                  {"genotype", genotype}});
+}
+
+// Two loci, one line of codes, then `line`.
+std::string PaddedAfter(const std::string& line) {
+    return "T\nA\nB\nPop\n1 a, 001001 002002\n" + line + "\n";
+}
+
 // 101 individuals of locus A with the codes 101 to 201 in turn, then `last`.
 std::string HundredAndOneAlleles(const std::string& before, const std::string& last) {
     std::string genepop = "T\nA\n" + before + "Pop\n";
@@ -73,6 +90,48 @@ TEST(PelkinCases, ThreeDigitFiles) {
          .out = IntroAndPrompt,
          .err = Summary("1", "1", "2", "1", "0", "0.0"),
          .left = {Frequencies("1 1 T\n3  \n0.5000 0.2500 0.2500 4 L  1\n")}},
+        // A first code padded with blanks ("  5  1") was read from its digits on, since the blanks
+        // before a genotype are skipped, and every code after it shifted, with status 0: it is
+        // refused, wherever the line ends.
+        {.name = "padded_first_code_is_refused",
+         .files = {GenePop(PaddedAfter("1 b,   5  1  "))},
+         .typed = "data.gen\n",
+         .status = 1,
+         .out = IntroAndPrompt + IndividualsMessage(),
+         .err = ThreeDigitNotice("5") + PaddedCode("1 b,   5  1  ", "1", "A", "5  1  ")},
+        {.name = "padded_first_code_before_another_genotype_is_refused",
+         .files = {GenePop(PaddedAfter("1 b,   5  1 002002"))},
+         .typed = "data.gen\n",
+         .status = 1,
+         .out = IntroAndPrompt + IndividualsMessage(),
+         .err = ThreeDigitNotice("5") + PaddedCode("1 b,   5  1 002002", "1", "A", "5  1 0")},
+        {.name = "padded_first_code_at_the_line_end_is_refused_as_padded",
+         .files = {GenePop(PaddedAfter("1 b, 002002   5  1"))},
+         .typed = "data.gen\n",
+         .status = 1,
+         .out = IntroAndPrompt + IndividualsMessage(),
+         .err = ThreeDigitNotice("5") + PaddedCode("1 b, 002002   5  1", "2", "B", "5  1")},
+        {.name = "padded_first_code_before_an_unpadded_second_is_refused",
+         .files = {GenePop(PaddedAfter("1 b,   5123   002002"))},
+         .typed = "data.gen\n",
+         .status = 1,
+         .out = IntroAndPrompt + IndividualsMessage(),
+         .err = ThreeDigitNotice("5") + PaddedCode("1 b,   5123   002002", "1", "A", "5123  ")},
+        // A second code padded in front reads as its digits.
+        {.name = "padded_second_code_is_read",
+         .files = {GenePop("T\nA\nPop\n1 a, 001001\n1 b, 001  7\n")},
+         .typed = "data.gen\n",
+         .out = IntroAndPrompt,
+         .err = ThreeDigitNotice("4") + Summary("1", "1", "2", "1", "0", "0.0"),
+         .left = {Frequencies("1 1 T\n2  \n0.7500 0.2500 4 A  1\n")}},
+        // In a two-digit file the reading stays: " 5 1 " is read from the 5 on, "5 1 " two
+        // missing copies.
+        {.name = "padded_first_code_of_a_two_digit_file_reads_as_before",
+         .files = {GenePop("T\nA\nPop\n1 a, 0101\n1 b,  5 1 \n")},
+         .typed = "data.gen\n",
+         .out = IntroAndPrompt,
+         .err = Summary("1", "1", "2", "1", "1", "50.0"),
+         .left = {Frequencies("1 1 T\n1  \n1.0000 2 A  1\n")}},
     });
 }
 

@@ -1,5 +1,6 @@
-// Text from the data file or the command line, as the console and the standard error stream
-// show it: a file name or a locus name may hold any byte, and a raw control byte could move
+// Text from the input (a GenePop file, a frequency file, a typed answer) or the command line, as
+// both programs show it on the console and the standard error stream: a file name or a locus
+// name may hold any byte, and a raw control byte could move
 // the cursor, retitle the terminal or cut the line where it is shown.
 #pragma once
 
