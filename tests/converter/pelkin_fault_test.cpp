@@ -452,6 +452,31 @@ TEST_F(PelkinFaults, StopSignalAtARandomMomentLeavesTheEarlierFileOrTheWholeNewO
     EXPECT_GT(whole, 0);
 }
 
+// SIGKILL cannot be caught: killed while it converts, the run may leave its part file, never a
+// lock (the system lets it go with the process) nor a changed "pelkin.out"; the next run
+// removes the part file and converts.
+TEST_F(PelkinFaults, RunKilledWhileItConvertsLeavesItsPartFileToTheNextRun) {
+    const std::string genepop = ManyLociFile(3000, 10, 10);
+    Put("data.gen", genepop);
+    Put("pelkin.out", "1 2 earlier\n");
+    const fs::path part = dir / "pelkin.out.part";
+    const pid_t pid = StartPelkin(dir.path());
+    struct stat info {};
+    while (stat(part.c_str(), &info) != 0) {
+        siginfo_t ended{};
+        ASSERT_EQ(waitid(P_PID, static_cast<id_t>(pid), &ended, WEXITED | WNOHANG | WNOWAIT), 0);
+        ASSERT_EQ(ended.si_pid, 0) << "the run ended before its part file was seen";
+    }
+    kill(pid, SIGKILL);
+    EXPECT_EQ(EndOf(pid), 128 + SIGKILL);
+    EXPECT_EQ(Read("pelkin.out"), "1 2 earlier\n");
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out", "pelkin.out.part"}));
+    EXPECT_FALSE(FolderIsLocked(dir.path()));
+    EXPECT_EQ(EndOf(StartPelkin(dir.path())), 0);
+    EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(genepop));
+    EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+}
+
 // ---- Lines longer than the memory given ----
 
 // A title and a locus-name line of 16 MiB each, under a limit of 8 MiB on the run's whole
