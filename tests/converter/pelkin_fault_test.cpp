@@ -7,8 +7,8 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <random>
 #include <linux/capability.h>
+#include <random>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -509,8 +509,7 @@ TEST_F(PelkinFaults, TitleAndNameLinesLongerThanTheMemoryGivenAreNotHeldWhole) {
     }
     EXPECT_EQ(run.err, "Pelkin: 1 locus names are longer than 255 characters and are cut to 255 "
                        "in pelkin.out, the first at locus 1 (" +
-                           nuls +
-                           "); shorten them if they could be mistaken for one another\n" +
+                           nuls + "); shorten them if they could be mistaken for one another\n" +
                            Summary("1", "1", "1", "1", "1", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), "1 1 " + std::string(80, '\0') + "\n1  \n1.0000 2 " +
                                       std::string(255, '\0') + "  1\n");
