@@ -7,8 +7,8 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <random>
 #include <linux/capability.h>
+#include <random>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -74,9 +74,7 @@ std::string ConvertedAlone(const std::string& genepop) {
 // What a run refused by the lock prints: the introduction, then the refusal where the prompt
 // would stand.
 std::string RefusedByTheLock() {
-    const std::string prompt = "Give name of input file (GenePop format): ";
-    return IntroAndPrompt.substr(0, IntroAndPrompt.size() - prompt.size()) +
-           "Another conversion is running in this folder.\n";
+    return std::string(TextOf(Msg::Intro)) + "\n\n\n\n" + Line(Msg::AnotherConversion);
 }
 
 const std::string LockHint = std::string(TextOf(Msg::AnotherConversionHint)) + "\n";
@@ -207,12 +205,28 @@ TEST_F(PelkinFaults, FolderThatCannotBeLockedIsToldAndTheRunGoesOn) {
     }
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IntroAndUsing("data.gen"));
-    EXPECT_EQ(run.err, "Pelkin: the working folder cannot be locked (Permission denied), so "
-                       "another Pelkin started in it now would not be stopped; run one "
-                       "conversion at a time in this folder\n" +
+    EXPECT_EQ(run.err, Line(Msg::FolderNotLockedNotice, {{"reason", "Permission denied"}}) +
                            Summary("2", "5, 10", "4, 4", "2", "0", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), ConvertedAlone(genepop));
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
+}
+
+// A GenePop file its user may not read is denied at its opening, as a folder is.
+TEST_F(PelkinFaults, UnreadableFileIsDenied) {
+    Put("data.gen", ManyLociFile(2, 2, 7));
+    fs::permissions(dir / "data.gen", fs::perms::none);
+    const bool binds =
+        RunProgram("/bin/cat", {"data.gen"}, "", dir.path(), PermissionsBind).status != 0;
+    const RunResult run = RunSetUp({"data.gen"}, PermissionsBind);
+    if (!binds) {
+        GTEST_SKIP() << "permissions do not bind here";
+    }
+    EXPECT_EQ(run.status, 5);
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen") + RuntimeReport(5, "00401010", "00401000"));
+    EXPECT_EQ(run.err,
+              Line(Msg::FileOperationFailed,
+                   {{"operation", "open"}, {"file", "data.gen"}, {"reason", "Permission denied"}}));
+    EXPECT_EQ(Files(), Names{"data.gen"});
 }
 
 // ---- A file-size limit ----
@@ -227,9 +241,10 @@ TEST_F(PelkinFaults, FrequencyFileBeyondTheFileSizeLimitIsAFailedWriteAndIsRemov
     Put("pelkin.out", "earlier\n");
     const RunResult run = RunSetUp({"data.gen"}, FileSizeLimit(Limit));
     EXPECT_EQ(run.status, 27);
-    EXPECT_EQ(run.out, IntroAndUsing("data.gen") +
-                           "Runtime error 27 at $00404050\n  $00404050\n  $00404000\n\n");
-    EXPECT_EQ(run.err, "Pelkin: cannot write \"pelkin.out\": File too large\n");
+    EXPECT_EQ(run.out, IntroAndUsing("data.gen") + RuntimeReport(27, "00404050", "00404000"));
+    EXPECT_EQ(run.err,
+              Line(Msg::FileOperationFailed,
+                   {{"operation", "write"}, {"file", "pelkin.out"}, {"reason", "File too large"}}));
     // Once the count files stayed. The earlier "pelkin.out" stays as it was, and no part file.
     EXPECT_EQ(Read("pelkin.out"), "earlier\n");
     EXPECT_EQ(Files(), (Names{"data.gen", "pelkin.out"}));
@@ -253,7 +268,7 @@ void TenSecondAlarm() {
 }
 
 std::string NotRegularReport() {
-    return "Runtime error 5 at $00401010\n  $00401010\n  $00401000\n\n";
+    return RuntimeReport(5, "00401010", "00401000");
 }
 
 std::string NotRegularHint(const std::string& name) {
@@ -294,18 +309,18 @@ TEST_F(PelkinFaults, StandardOutputNobodyReadsChangesNoStatus) {
     Put("pelkin.out", "earlier\n");
     const RunResult missing = RunSetUp({"absent.gen"}, StandardOutputClosedPipe);
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "Pelkin: cannot open \"absent.gen\": No such file or directory\n");
+    EXPECT_EQ(missing.err,
+              Line(Msg::FileOperationFailed, {{"operation", "open"},
+                                              {"file", "absent.gen"},
+                                              {"reason", "No such file or directory"}}));
 
     Put("bad.gen", "T\nA\nB\n");
     const RunResult refused = RunSetUp({"bad.gen"}, StandardOutputClosedPipe);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "Pelkin: \"bad.gen\": no line after the title is Pop, POP or pop "
-                           "alone, so the locus names never end; put such a line between the "
-                           "last locus name and the first individual line\n");
+    EXPECT_EQ(refused.err, Line(Msg::NoMarkerAfterNamesHint, {{"file", "bad.gen"}}));
     const RunResult usage = RunSetUp({"--frequencies"}, StandardOutputClosedPipe);
     EXPECT_EQ(usage.status, 2);
-    EXPECT_EQ(usage.err.substr(0, usage.err.find('\n')),
-              "Pelkin: unknown option \"--frequencies\"");
+    EXPECT_EQ(usage.err, Line(Msg::UnknownOption, {{"argument", "--frequencies"}}) + UsageText());
     EXPECT_EQ(RunSetUp({"--version"}, StandardOutputClosedPipe).status, 0);
     EXPECT_EQ(Read("pelkin.out"), "earlier\n");
     EXPECT_EQ(Files(), (Names{"bad.gen", "pelkin.out"}));
@@ -494,8 +509,7 @@ TEST_F(PelkinFaults, TitleAndNameLinesLongerThanTheMemoryGivenAreNotHeldWhole) {
     }
     EXPECT_EQ(run.err, "Pelkin: 1 locus names are longer than 255 characters and are cut to 255 "
                        "in pelkin.out, the first at locus 1 (" +
-                           nuls +
-                           "); shorten them if they could be mistaken for one another\n" +
+                           nuls + "); shorten them if they could be mistaken for one another\n" +
                            Summary("1", "1", "1", "1", "1", "0.0"));
     EXPECT_EQ(Read("pelkin.out"), "1 1 " + std::string(80, '\0') + "\n1  \n1.0000 2 " +
                                       std::string(255, '\0') + "  1\n");

@@ -7,6 +7,8 @@ namespace {
 
 using testing_support::AFolder;
 using testing_support::Case;
+using testing_support::HardLink;
+using testing_support::Link;
 
 // `text` with each line feed replaced by `line_end`.
 std::string WithLineEnds(const std::string& text, const std::string& line_end) {
@@ -199,7 +201,7 @@ TEST(PelkinCases, InputNamedAsAFileTheRunWrites) {
     const std::string genepop = "T\nA\nB\nPop\n1 a, 0101 0101\n";
     const auto overwritten = [&](const char* name, const char* typed, const char* shown,
                                  const char* written, std::vector<testing_support::File> files) {
-        files.push_back({written, genepop});
+        files.insert(files.begin(), {written, genepop});
         return Case{
             .name = name,
             .files = files,
@@ -233,8 +235,16 @@ TEST(PelkinCases, InputNamedAsAFileTheRunWrites) {
          .out = IntroAndPrompt,
          .err = Summary("1", "1", "1", "1", "1", "0.0"),
          .left = {{"locus2", "T\nA\nPop\n1 a, 0101\n"}, Frequencies({})}},
+        overwritten("input_reached_by_a_hard_link_to_pelkin_out", "data.gen\n", "data.gen",
+                    "pelkin.out", {{"data.gen", HardLink("pelkin.out")}}),
+        overwritten("input_reached_by_a_link_to_pelkin_out", "sub/link.gen\n", "sub/link.gen",
+                    "pelkin.out", {{"sub/link.gen", Link("../pelkin.out")}}),
         overwritten("input_reached_by_dot_slash_pelkin_out", "./pelkin.out\n", "./pelkin.out",
                     "pelkin.out", {}),
+        overwritten("input_reached_by_a_hard_link_to_the_part_file", "data.gen\n", "data.gen",
+                    "pelkin.out.part", {{"data.gen", HardLink("pelkin.out.part")}}),
+        overwritten("input_reached_by_a_link_to_the_part_file", "sub/link.gen\n", "sub/link.gen",
+                    "pelkin.out.part", {{"sub/link.gen", Link("../pelkin.out.part")}}),
         overwritten("input_reached_by_dot_slash_part_file", "./pelkin.out.part\n",
                     "./pelkin.out.part", "pelkin.out.part", {}),
     });

@@ -177,7 +177,7 @@ TEST(PelkinCases, TextShownEscaped) {
          .files = {GenePop("T\nA\nPop\n1 \x1b[31m\x9B, 01-1\n")},
          .typed = "data.gen\n",
          .status = 1,
-         .out = IntroAndPrompt + "Negative allele code at locus 1.\n",
+         .out = IntroAndPrompt + Line(Msg::NegativeCode, {{"locus", "1"}}),
          .err = "Pelkin: \"data.gen\" line 4 (\"1 \\x1B[31m\\x9B, 01-1\"): a negative allele "
                 "code at locus 1 (A); write every allele code in digits alone, a missing copy "
                 "as 00\n"},

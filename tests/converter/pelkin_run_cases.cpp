@@ -225,6 +225,13 @@ TEST(PelkinCases, FileFailures) {
              Line(Msg::FileOperationFailed,
                   {{"operation", "create"}, {"file", "pelkin.out"}, {"reason", "Is a directory"}}),
          .left = {Frequencies(AFolder())}},
+        // Once written through: a link to /dev/full failed the run with error 101.
+        {.name = "frequency_file_that_is_a_link_is_replaced_by_the_file",
+         .files = {GenePop(six_line_example), Frequencies(testing_support::Link("/dev/full"))},
+         .typed = "data.gen\n",
+         .out = IntroAndPrompt,
+         .err = SixLineSummary(),
+         .left = {Frequencies(six_line_frequencies)}},
     });
 }
 
