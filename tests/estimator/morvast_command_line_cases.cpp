@@ -106,7 +106,7 @@ TEST(MorvastCases, NamesAndPlanGiven) {
         {.name = "plan_given_asks_nothing",
          .files = {two},
          .args = {"--plan", "2", "two.txt", "r2.txt"},
-         .out = opening_screen + "Using data from two.txt\n" + Progress("two.txt", "r2.txt"),
+         .out = Screen("two.txt") + Progress("two.txt", "r2.txt"),
          .left = {{"r2.txt", Preamble("two.txt", 2) + worked_interval_plan2 + legend}}},
         {.name = "name_like_an_option_after_dashes",
          .files = {{"--help", two_locus_data}},
@@ -117,8 +117,9 @@ TEST(MorvastCases, NamesAndPlanGiven) {
          .files = {{steering, two_locus_data}},
          .args = {steering, "r.txt"},
          .typed = "2\n",
-         .out = opening_screen + "Using data from " + shown +
-                "\nEnter sample plan (1 or 2): " + Progress(shown, "r.txt"),
+         // Typed out, not filled by Say, which would show the name itself.
+         .out = opening_screen + "Using data from " + shown + "\nEnter sample plan (1 or 2): " +
+                "Reading " + shown + "\nProcessing " + shown + "\nResult written to r.txt\n",
          .left = {{"r.txt", Preamble(steering, 2) + worked_interval_plan2 + legend}}},
         {.name = "missing_name_that_would_steer_a_terminal",
          .args = {steering + "x", "r.txt"},

@@ -107,8 +107,7 @@ std::string LineAfter(const std::string& what) {
 // Each fault is two rows: a run beside an earlier report, which stays whole, and a run that
 // would make its report, which leaves none.
 std::vector<Case> RowsOfFaults() {
-    const std::string out = opening_screen + "Using data from data.txt\n"
-                                             "Enter sample plan (1 or 2): Reading data.txt\n";
+    const std::string out = AskedPlan("data.txt") + Say(Text::reading, {{"DATA", "data.txt"}});
     std::vector<Case> rows;
     for (const Fault& fault : faults) {
         const std::string err = fault.message + LineAfter(fault.what);

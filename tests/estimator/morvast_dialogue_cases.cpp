@@ -14,19 +14,19 @@ using testing_support::Case;
 using testing_support::File;
 using testing_support::Stored;
 
-const std::string plan_prompt = "Enter sample plan (1 or 2): ";
-const std::string n_prompt = "Enter actual (census) population size, N: ";
-const std::string name_prompts = "Enter name of data file: Enter output file name: ";
+const std::string plan_prompt = Say(Text::plan_prompt);
+const std::string n_prompt = Say(Text::census_prompt);
+const std::string name_prompts = Say(Text::data_file_prompt) + Say(Text::report_file_prompt);
 
 std::string Hint(Text hint, const std::string& answer = "") {
-    return " Invalid entry \n" +
+    return Say(Text::invalid_entry) + "\n" +
            (answer.empty() ? Say(hint) : Say(hint, {{"ANSWER", "\"" + answer + "\""}})) + "\n";
 }
 
 TEST(MorvastCases, Dialogue) {
     const File two{"two.txt", two_locus_data};
     const std::vector<std::string> names{"two.txt", "r.txt"};
-    const std::string asked_plan = opening_screen + "Using data from two.txt\n" + plan_prompt;
+    const std::string asked_plan = AskedPlan("two.txt");
     const std::string asked_n = asked_plan + n_prompt;
     const File no_report{"r.txt", Absent()};
     const std::string worked_1 = Preamble("two.txt", 1) + worked_interval_plan1 + legend;
@@ -103,7 +103,7 @@ TEST(MorvastCases, Dialogue) {
          .args = {"two.txt", "/dev/full"},
          .typed = "2\n",
          .status = 1,
-         .out = asked_plan + "Reading two.txt\nProcessing two.txt\n",
+         .out = asked_plan + Processed("two.txt"),
          .err = ReportNotWritten("/dev/full", "No space left on device")},
 
         // File names of any length, typed at the prompts or given.
@@ -118,8 +118,8 @@ TEST(MorvastCases, Dialogue) {
          .files = {{long_name, two_locus_data}},
          .args = {long_name},
          .typed = "2",
-         .out = opening_screen + "Using data from " + long_name + "\nWriting resuls to " +
-                long_name + ".OUT\n" + plan_prompt + Progress(long_name, long_name + ".OUT"),
+         .out = Screen(long_name) + Say(Text::writing_results, {{"REPORT", long_name + ".OUT"}}) +
+                plan_prompt + Progress(long_name, long_name + ".OUT"),
          .left = {{long_name + ".OUT", {}}}},
 
         // One run after another in one process: after a refusal that left answers unread, and
@@ -158,7 +158,7 @@ TEST(MorvastCases, Dialogue) {
 // answered and what that prompt takes; the run ends before any file is opened. A census size of
 // zero would divide the sampling correction by zero.
 TEST(MorvastCases, RefusedAnswers) {
-    const std::string asked_plan = opening_screen + "Using data from two.txt\n" + plan_prompt;
+    const std::string asked_plan = AskedPlan("two.txt");
     const auto refused = [&](std::string name, std::string typed, std::string out,
                              std::string err) {
         return Case{.name = std::move(name),

@@ -62,8 +62,7 @@ std::string ReportAlone(const std::string& name, const std::string& data) {
 
 // The output of a whole run of `data` under plan 2 that appended its report to r.txt.
 std::string OutputOfRun(const std::string& data) {
-    return opening_screen + "Using data from " + data +
-           "\nEnter sample plan (1 or 2): " + Progress(data, "r.txt");
+    return AskedPlan(data) + Progress(data, "r.txt");
 }
 
 // Runs Morvast on the named pipes `first` and `second` in `dir` at once, both appending to
@@ -171,8 +170,7 @@ TEST(MorvastFaults, ReportBeyondTheFileSizeLimitIsCutBack) {
     const auto run = RunMorvast(dir, {"big.txt", "r.txt"}, "2\n", FileSizeLimit(9000));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, ReportNotWritten("r.txt", "File too large"));
-    EXPECT_EQ(run.out, opening_screen + "Using data from big.txt\nEnter sample plan (1 or 2): "
-                                        "Reading big.txt\nProcessing big.txt\n");
+    EXPECT_EQ(run.out, AskedPlan("big.txt") + Processed("big.txt"));
     EXPECT_EQ(ReadFile(dir / "r.txt"), earlier);
 
     // A report file that the run made goes again.

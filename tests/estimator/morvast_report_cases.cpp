@@ -24,16 +24,14 @@ TEST(MorvastCases, Report) {
          .files = {{"two.txt", two_locus_data}},
          .args = {"two.txt", "report.txt"},
          .typed = "2\n",
-         .out = opening_screen + "Using data from two.txt\nEnter sample plan (1 or 2): " +
-                Progress("two.txt", "report.txt"),
+         .out = AskedPlan("two.txt") + Progress("two.txt", "report.txt"),
          .left = {{"report.txt", worked_2}}},
         {.name = "worked_example_plan_1_report_named_after_the_data",
          .files = {{"two.txt", two_locus_data}},
          .args = {"two.txt"},
          .typed = "1\n1000\n",
-         .out = opening_screen +
-                "Using data from two.txt\nWriting resuls to two.txt.OUT\n"
-                "Enter sample plan (1 or 2): Enter actual (census) population size, N: " +
+         .out = Screen("two.txt") + Say(Text::writing_results, {{"REPORT", "two.txt.OUT"}}) +
+                Say(Text::plan_prompt) + Say(Text::census_prompt) +
                 Progress("two.txt", "two.txt.OUT"),
          .left = {{"two.txt.OUT", Preamble("two.txt", 1) + worked_interval_plan1 + legend}}},
         {.name = "a_run_appends_to_an_earlier_file",

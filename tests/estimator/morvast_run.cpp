@@ -121,8 +121,20 @@ int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
     return status;
 }
 
+std::string Screen(const std::string& data) {
+    return opening_screen + Say(Text::using_data, {{"DATA", data}});
+}
+
+std::string AskedPlan(const std::string& data) {
+    return Screen(data) + Say(Text::plan_prompt);
+}
+
+std::string Processed(const std::string& data) {
+    return Say(Text::reading, {{"DATA", data}}) + Say(Text::processing, {{"DATA", data}});
+}
+
 std::string Progress(const std::string& data, const std::string& report) {
-    return "Reading " + data + "\nProcessing " + data + "\nResult written to " + report + "\n";
+    return Processed(data) + Say(Text::result_written, {{"REPORT", report}});
 }
 
 std::string ReportNotWritten(const std::string& report, const std::string& reason) {

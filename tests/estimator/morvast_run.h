@@ -35,7 +35,12 @@ int EndOf(pid_t pid);
 // gives up after ten seconds; returns the descriptor, or -1.
 int OpenForWriting(const std::filesystem::path& path);
 
-// The screen's lines after the plan is answered, of a run that wrote its report.
+// The screen's lines, from the program's table of texts: the opening screen and the name of the
+// data file given on the command line; that and the plan prompt; the lines of the reading and
+// processing of the data file; and those and the line that names the report written.
+std::string Screen(const std::string& data);
+std::string AskedPlan(const std::string& data);
+std::string Processed(const std::string& data);
 std::string Progress(const std::string& data, const std::string& report);
 
 // The refusal of a report that could not be written whole, and the line after it.

@@ -19,7 +19,7 @@ using testing_support::Stored;
 
 // The refusal of the answer 3 to the plan prompt.
 std::string Refused3() {
-    return " Invalid entry \n" + Say(Text::plan_hint, {{"ANSWER", "\"3\""}}) + "\n";
+    return Say(Text::invalid_entry) + "\n" + Say(Text::plan_hint, {{"ANSWER", "\"3\""}}) + "\n";
 }
 
 const std::string no_limits = "\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA\tNA"
@@ -70,8 +70,7 @@ TEST(MorvastCases, Table) {
         "\t398.44477242035168\t0.63487735969989201\t349.00273135473566\n";
     const std::string worked_2 = Preamble("two.txt", 2) + worked_interval_plan2 + legend;
     const File two{"two.txt", two_locus_data};
-    const std::string asked_plan =
-        opening_screen + "Using data from two.txt\n" + "Enter sample plan (1 or 2): ";
+    const std::string asked_plan = AskedPlan("two.txt");
     RunMorvastCases({
         {.name = "table_of_the_worked_example",
          .files = {two},
@@ -85,7 +84,7 @@ TEST(MorvastCases, Table) {
          .files = {two},
          .args = {"--plan", "2", "--table", "-", "two.txt", "r.txt"},
          .out = worked_table,
-         .err = opening_screen + "Using data from two.txt\n" + Progress("two.txt", "r.txt"),
+         .err = Screen("two.txt") + Progress("two.txt", "r.txt"),
          .left = {{"r.txt", worked_2}}},
         // A run that fails leaves an earlier table as it was, and no draft behind.
         {.name = "table_kept_after_a_refused_plan",
@@ -128,8 +127,7 @@ TEST(MorvastCases, TableThatCannotBeWritten) {
                     .args = {"--table", table, "two.txt", "r.txt"},
                     .typed = "2\n",
                     .status = 1,
-                    .out = opening_screen + "Using data from two.txt\nEnter sample plan (1 or 2): "
-                                            "Reading two.txt\nProcessing two.txt\n",
+                    .out = AskedPlan("two.txt") + Processed("two.txt"),
                     .err = message + "\n",
                     .left = {{"r.txt", "Kept\n"}}};
     };
@@ -164,8 +162,8 @@ TEST(MorvastCases, DataReportTableOrFigureAreOneFile) {
                     .args = std::move(args),
                     .typed = "2\n",
                     .status = 1,
-                    .out = opening_screen + "Using data from two.txt\n" +
-                           (named ? "Writing resuls to two.txt.OUT\n" : ""),
+                    .out = Screen("two.txt") +
+                           (named ? Say(Text::writing_results, {{"REPORT", "two.txt.OUT"}}) : ""),
                     .err = message + "\n",
                     .left = {{"two.txt", two_locus_data},
                              {"old.txt", "Kept\n"},
