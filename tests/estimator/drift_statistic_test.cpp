@@ -31,10 +31,6 @@ Row Evaluate(int first_locus, int last_locus, int left_out = NoLocus) {
             ComputeNe(shifts.Fs_corrected, sums.t_span)};
 }
 
-std::string Digits(double value) {
-    return FixedField(value, 0, 7);
-}
-
 TEST(DriftStatistic, WorkedCaseOfOppositeShiftUnderBothPlans) {
     SetInterval({worked_loci[0]}, 5, 2);
     Row r = Evaluate(1, 1);

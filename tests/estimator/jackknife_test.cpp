@@ -10,7 +10,6 @@
 #include "calibrated_limits.h"
 #include "data_tables.h"
 #include "drift_statistic.h"
-#include "fixed_field.h"
 #include "leave_one_out.h"
 #include "report.h"
 #include "statistic_tables.h"
@@ -18,42 +17,9 @@
 
 namespace {
 
-std::string Digits(double value) {
-    return FixedField(value, 0, 7);
-}
-
 // The block as the report writes it.
 std::string WrittenBlock(const JackknifeResult& result) {
     return JackknifeText(result);
-}
-
-TEST(Jackknife, WorkedTwoLocusCaseUnderPlan2) {
-    SetInterval(worked_loci, 5, 2);
-    const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
-    EXPECT_EQ(r.m, 2);
-    EXPECT_EQ(Digits(r.mean_Fs), "0.1002020");
-    EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0780905");
-    EXPECT_EQ(Digits(r.se_Fs), "0.0597980");
-    EXPECT_EQ(Digits(r.se_Fs_corrected), "0.0577870");
-    EXPECT_EQ(WrittenBlock(r), "\nJackknife over 2 loci (assumed independent):"
-                               "\n                      Mean:          0.1002020    0.0780905"
-                               "    5.0        32"
-                               "\n                        SE:          0.0597980    0.0577870"
-                               "\n95% Confidence intervals (Mean -/+ 1.96*SE):"
-                               "\n       Lower ( 2.5%) limit:         -0.0170020   -0.0351720"
-                               "               13"
-                               "\n       Upper (97.5%) limit:          0.2174061    0.1913530"
-                               "              -71");
-}
-
-TEST(Jackknife, WorkedTwoLocusCaseUnderPlan1) {
-    SetInterval(worked_loci, 5, 1, 1000);
-    const JackknifeResult r = Jackknife(LeaveOneOut(Consecutive(1)));
-    EXPECT_EQ(Digits(r.mean_Fs_corrected), "0.0790858");
-    EXPECT_EQ(Digits(r.se_Fs_corrected), "0.0577725");
-    EXPECT_EQ(FixedField(ComputeNe(r.mean_Fs_corrected, r.t_span), 0, 0), "32");
-    EXPECT_EQ(Digits(r.mean_Fs_corrected - 1.96 * r.se_Fs_corrected), "-0.0341482");
-    EXPECT_EQ(Digits(r.mean_Fs_corrected + 1.96 * r.se_Fs_corrected), "0.1923199");
 }
 
 // The divisor of each leave-one-out Fs' takes its corrected numerator, not its Fs.

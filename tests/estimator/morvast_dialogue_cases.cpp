@@ -10,6 +10,7 @@ namespace {
 
 using testing_support::Absent;
 using testing_support::AFolder;
+using testing_support::Case;
 using testing_support::File;
 using testing_support::Stored;
 
@@ -22,30 +23,14 @@ std::string Hint(Text hint, const std::string& answer = "") {
            (answer.empty() ? Say(hint) : Say(hint, {{"ANSWER", "\"" + answer + "\""}})) + "\n";
 }
 
-// The notice of an answer for N read as another number, for the reasons `why`.
-std::string ReadAs(const std::string& N, const std::string& answer, std::vector<Text> why) {
-    std::string reasons = Say(why[0]);
-    for (std::size_t i = 1; i < why.size(); ++i) {
-        reasons += " and " + Say(why[i]);
-    }
-    return Say(Text::census_read_notice,
-               {{"N", N}, {"ANSWER", "\"" + answer + "\""}, {"WHY", reasons}}) +
-           "\n";
-}
-
 TEST(MorvastCases, Dialogue) {
     const File two{"two.txt", two_locus_data};
     const std::vector<std::string> names{"two.txt", "r.txt"};
     const std::string asked_plan = opening_screen + "Using data from two.txt\n" + plan_prompt;
     const std::string asked_n = asked_plan + n_prompt;
     const File no_report{"r.txt", Absent()};
-    const File report{"r.txt", {}};
     const std::string worked_1 = Preamble("two.txt", 1) + worked_interval_plan1 + legend;
     const std::string worked_2 = Preamble("two.txt", 2) + worked_interval_plan2 + legend;
-    // An N of 1 is below the samples, and makes the drift seem too large to be true.
-    const std::string n_of_1 =
-        Say(Text::census_warning, {{"N", "1"}, {"SIZE", "50"}}) + "\n" +
-        Say(Text::fs_above_one_warning, {{"FROM", "0"}, {"TO", "5"}, {"FSP", "1.0889285"}}) + "\n";
     const std::string folder(200, 'f');
     const std::string long_name = folder + "/" + folder + "/" + std::string(200, 'd');
     RunMorvastCases({
@@ -64,80 +49,7 @@ TEST(MorvastCases, Dialogue) {
                 Progress("two.txt", "report.txt"),
          .left = {{"report.txt", worked_1}}},
 
-        // Each refusal is followed by a line that quotes the answer, says which prompt it
-        // answered and what that prompt takes; no file is opened.
-        {.name = "plan_3",
-         .files = {two},
-         .args = names,
-         .typed = "3",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, "3"),
-         .left = {no_report}},
-        {.name = "plan_0",
-         .files = {two},
-         .args = names,
-         .typed = "0",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, "0"),
-         .left = {no_report}},
-        {.name = "plan_negative",
-         .files = {two},
-         .args = names,
-         .typed = "-1",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, "-1"),
-         .left = {no_report}},
-        {.name = "plan_a_letter",
-         .files = {two},
-         .args = names,
-         .typed = "x",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, "x"),
-         .left = {no_report}},
-        {.name = "plan_beyond_32_bits",
-         .files = {two},
-         .args = names,
-         .typed = "4294967297",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, "4294967297"),
-         .left = {no_report}},
-        {.name = "plan_a_sign",
-         .files = {two},
-         .args = names,
-         .typed = "+",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, "+"),
-         .left = {no_report}},
-        {.name = "plan_at_the_end",
-         .files = {two},
-         .args = names,
-         .typed = "",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_at_end),
-         .left = {no_report}},
-        {.name = "plan_at_the_end_of_blanks",
-         .files = {two},
-         .args = names,
-         .typed = "  \n",
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_at_end),
-         .left = {no_report}},
-        {.name = "plan_quoted_to_40_characters",
-         .files = {two},
-         .args = names,
-         .typed = std::string(50, '7'),
-         .status = 1,
-         .out = asked_plan,
-         .err = Hint(Text::plan_hint, std::string(40, '7')),
-         .left = {no_report}},
+        // Runs after the names are given.
         {.name = "plan_at_the_end_after_prompted_names",
          .status = 1,
          .out = opening_screen + name_prompts + plan_prompt,
@@ -148,95 +60,12 @@ TEST(MorvastCases, Dialogue) {
          .status = 1,
          .out = opening_screen + name_prompts + plan_prompt,
          .err = Hint(Text::plan_after_names_hint, "r.txt")},
-
-        // A census size of zero would divide the sampling correction by zero.
-        {.name = "census_0",
-         .files = {two},
-         .args = names,
-         .typed = "1 0",
-         .status = 1,
-         .out = asked_n,
-         .err = Hint(Text::census_hint, "0"),
-         .left = {no_report}},
-        {.name = "census_negative",
-         .files = {two},
-         .args = names,
-         .typed = "1 -5",
-         .status = 1,
-         .out = asked_n,
-         .err = Hint(Text::census_hint, "-5"),
-         .left = {no_report}},
-        {.name = "census_beyond_31_bits",
-         .files = {two},
-         .args = names,
-         .typed = "1 2147483648",
-         .status = 1,
-         .out = asked_n,
-         .err = Hint(Text::census_hint, "2147483648"),
-         .left = {no_report}},
-        {.name = "census_a_letter",
-         .files = {two},
-         .args = names,
-         .typed = "1 x",
-         .status = 1,
-         .out = asked_n,
-         .err = Hint(Text::census_hint, "x"),
-         .left = {no_report}},
-        {.name = "census_at_the_end",
-         .files = {two},
-         .args = names,
-         .typed = "1",
-         .status = 1,
-         .out = asked_n,
-         .err = Hint(Text::census_at_end),
-         .left = {no_report}},
-        {.name = "census_negative_in_base_16",
-         .files = {two},
-         .args = names,
-         .typed = "1\n-0x1",
-         .status = 1,
-         .out = asked_n,
-         .err = Hint(Text::census_hint, "-0x1"),
-         .left = {no_report}},
         {.name = "census_of_31_bits",
          .files = {two},
          .args = names,
          .typed = "1 2147483647",
          .out = asked_n + Progress("two.txt", "r.txt"),
          .left = {{"r.txt", Stored("r.txt")}}},
-
-        // An answer for N that reads as another number than it says to the eye is still read
-        // as it always was, and a line tells which number was used and why.
-        {.name = "census_read_in_part",
-         .files = {two},
-         .args = names,
-         .typed = "1 1e3\n",
-         .err = ReadAs("1", "1e3", {Text::census_read_in_part}) + n_of_1,
-         .left = {report}},
-        {.name = "census_read_to_its_point",
-         .files = {two},
-         .args = names,
-         .typed = "1 200.5\n",
-         .err = ReadAs("200", "200.5", {Text::census_read_in_part}),
-         .left = {report}},
-        {.name = "census_read_in_base_8",
-         .files = {two},
-         .args = names,
-         .typed = "1 0200\n",
-         .err = ReadAs("128", "0200", {Text::census_read_in_base_8}),
-         .left = {report}},
-        {.name = "census_read_in_base_16",
-         .files = {two},
-         .args = names,
-         .typed = "1 0x100\n",
-         .err = ReadAs("256", "0x100", {Text::census_read_in_base_16}),
-         .left = {report}},
-        {.name = "census_read_in_base_8_and_in_part",
-         .files = {two},
-         .args = names,
-         .typed = "1 0200.5\n",
-         .err = ReadAs("128", "0200.5", {Text::census_read_in_base_8, Text::census_read_in_part}),
-         .left = {report}},
         {.name = "census_with_a_plus",
          .files = {two},
          .args = names,
@@ -322,6 +151,80 @@ TEST(MorvastCases, Dialogue) {
          .args = names,
          .typed = "2\n",
          .left = {{"r.txt", worked_2 + worked_2}}},
+    });
+}
+
+// Each refusal of an answer is followed by a line that quotes the answer, says which prompt it
+// answered and what that prompt takes; the run ends before any file is opened. A census size of
+// zero would divide the sampling correction by zero.
+TEST(MorvastCases, RefusedAnswers) {
+    const std::string asked_plan = opening_screen + "Using data from two.txt\n" + plan_prompt;
+    const auto refused = [&](std::string name, std::string typed, std::string out,
+                             std::string err) {
+        return Case{.name = std::move(name),
+                    .files = {{"two.txt", two_locus_data}},
+                    .args = {"two.txt", "r.txt"},
+                    .typed = std::move(typed),
+                    .status = 1,
+                    .out = std::move(out),
+                    .err = std::move(err),
+                    .left = {{"r.txt", Absent()}}};
+    };
+    const auto plan = [&](std::string name, std::string typed, std::string err) {
+        return refused(std::move(name), std::move(typed), asked_plan, std::move(err));
+    };
+    const auto census = [&](std::string name, std::string typed, std::string err) {
+        return refused(std::move(name), std::move(typed), asked_plan + n_prompt, std::move(err));
+    };
+    RunMorvastCases({
+        plan("plan_3", "3", Hint(Text::plan_hint, "3")),
+        plan("plan_0", "0", Hint(Text::plan_hint, "0")),
+        plan("plan_negative", "-1", Hint(Text::plan_hint, "-1")),
+        plan("plan_a_letter", "x", Hint(Text::plan_hint, "x")),
+        plan("plan_beyond_32_bits", "4294967297", Hint(Text::plan_hint, "4294967297")),
+        plan("plan_a_sign", "+", Hint(Text::plan_hint, "+")),
+        plan("plan_at_the_end", "", Hint(Text::plan_at_end)),
+        plan("plan_at_the_end_of_blanks", "  \n", Hint(Text::plan_at_end)),
+        plan("plan_quoted_to_40_characters", std::string(50, '7'),
+             Hint(Text::plan_hint, std::string(40, '7'))),
+        census("census_0", "1 0", Hint(Text::census_hint, "0")),
+        census("census_negative", "1 -5", Hint(Text::census_hint, "-5")),
+        census("census_beyond_31_bits", "1 2147483648", Hint(Text::census_hint, "2147483648")),
+        census("census_a_letter", "1 x", Hint(Text::census_hint, "x")),
+        census("census_at_the_end", "1", Hint(Text::census_at_end)),
+        census("census_negative_in_base_16", "1\n-0x1", Hint(Text::census_hint, "-0x1")),
+    });
+}
+
+// An answer for N that reads as another number than it says to the eye is still read as it
+// always was, and a line tells which number was used and why.
+TEST(MorvastCases, CensusReadAsAnotherNumber) {
+    const auto read_as = [](std::string name, std::string answer, std::string N,
+                            std::vector<Text> why, std::string after = "") {
+        std::string reasons = Say(why[0]);
+        for (std::size_t i = 1; i < why.size(); ++i) {
+            reasons += " and " + Say(why[i]);
+        }
+        return Case{.name = std::move(name),
+                    .files = {{"two.txt", two_locus_data}},
+                    .args = {"two.txt", "r.txt"},
+                    .typed = "1 " + answer + "\n",
+                    .err = Say(Text::census_read_notice,
+                               {{"N", N}, {"ANSWER", "\"" + answer + "\""}, {"WHY", reasons}}) +
+                           "\n" + after,
+                    .left = {{"r.txt", {}}}};
+    };
+    // An N of 1 is below the samples, and makes the drift seem too large to be true.
+    const std::string n_of_1 =
+        Say(Text::census_warning, {{"N", "1"}, {"SIZE", "50"}}) + "\n" +
+        Say(Text::fs_above_one_warning, {{"FROM", "0"}, {"TO", "5"}, {"FSP", "1.0889285"}}) + "\n";
+    RunMorvastCases({
+        read_as("census_read_in_part", "1e3", "1", {Text::census_read_in_part}, n_of_1),
+        read_as("census_read_to_its_point", "200.5", "200", {Text::census_read_in_part}),
+        read_as("census_read_in_base_8", "0200", "128", {Text::census_read_in_base_8}),
+        read_as("census_read_in_base_16", "0x100", "256", {Text::census_read_in_base_16}),
+        read_as("census_read_in_base_8_and_in_part", "0200.5", "128",
+                {Text::census_read_in_base_8, Text::census_read_in_part}),
     });
 }
 

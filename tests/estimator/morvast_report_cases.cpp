@@ -36,6 +36,11 @@ TEST(MorvastCases, Report) {
                 "Enter sample plan (1 or 2): Enter actual (census) population size, N: " +
                 Progress("two.txt", "two.txt.OUT"),
          .left = {{"two.txt.OUT", Preamble("two.txt", 1) + worked_interval_plan1 + legend}}},
+        {.name = "a_run_appends_to_an_earlier_file",
+         .files = {{"two.txt", two_locus_data}, {"report.txt", "Kept from before\n"}},
+         .args = {"two.txt", "report.txt"},
+         .typed = "2",
+         .left = {{"report.txt", "Kept from before\n" + worked_2}}},
         {.name = "every_run_appends_its_report",
          .files = {{"two.txt", two_locus_data}, {"report.txt", "Kept from before\n" + worked_2}},
          .args = {"two.txt", "report.txt"},

@@ -1,9 +1,11 @@
 // Sets the estimator's data tables directly, for tests of the statistic and the jackknife.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "data_tables.h"
+#include "fixed_field.h"
 
 struct LocusData {
     std::vector<double> first;  // frequencies in the earlier sample
@@ -37,3 +39,8 @@ inline void SetInterval(const std::vector<LocusData>& loci, int span, int plan, 
 
 // The loci of the worked two-locus example: a strong shift at locus 1, a weak one at locus 2.
 inline const std::vector<LocusData> worked_loci{{{0.6, 0.4}, {0.4, 0.6}}, {{0.6, 0.4}, {0.5, 0.5}}};
+
+// A number as the report prints a shift, with seven decimals.
+inline std::string Digits(double value) {
+    return FixedField(value, 0, 7);
+}
