@@ -313,10 +313,8 @@ TEST_P(PelkinCorpusPrepared, ThreeDigitTwinGivesTheSameFrequencyFile) {
     const auto first_marker =
         std::find_if(lines.begin() + 1, lines.end(), [](const auto& l) { return EndsNames(l); });
     const std::string line = std::to_string(first_marker - lines.begin() + 2);
-    const std::string notice = "Pelkin: \"data.gen\" is read as a three-digit GenePop file "
-                               "(six-digit genotypes, as on line " +
-                               line + ")\n";
-    EXPECT_EQ(ConvertWithNumbers(twin, notice + plain.notices), plain.frequency_file);
+    EXPECT_EQ(ConvertWithNumbers(twin, ThreeDigitNotice(line) + plain.notices),
+              plain.frequency_file);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusPrepared,
