@@ -15,7 +15,8 @@ int ConvertCode(char first, char second);
 
 // The value of a three-character allele code of a three-digit file: leading blanks (code 32),
 // then decimal digits to its end, so "007" and "  7" give 7; any other form is a missing copy,
-// 0 ("7  ", "-07", "\t07", "   ").
+// 0 ("-07", "\t07", "   "). A code holding a blank after another character ("7  ") never
+// reaches this: the genotype read refuses it as the mark of a padded first code.
 int ConvertThreeDigitCode(const std::array<char, 3>& code);
 
 // The value of a word: optional sign, then decimal digits, or "$" or "0x" and hexadecimal

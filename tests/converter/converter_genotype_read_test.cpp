@@ -25,19 +25,4 @@ TEST(ConverterGenotypeRead, MissingCopiesCountAsIndividualsButAreNoAllele) {
     EXPECT_EQ(dir.Counts(1), "  1  2\n    1    1\n");
 }
 
-TEST(ConverterGenotypeRead, AnAlleleOfOneGenerationHasACountInEveryGeneration) {
-    CountingDir dir;
-    dir.Count("T\nA\nPop\n1 a, 0505\nPop\n2 b, 0509\nPop\n3 c, 0505\n");
-    EXPECT_EQ(dir.Counts(1), "  3  2\n    2    0\n    1    1\n    2    0\n");
-}
-
-TEST(ConverterGenotypeRead, EveryGenotypeIsTalliedAtItsOwnLocus) {
-    CountingDir dir;
-    dir.Count("T\nA\nB\nC\nPop\n1 a, 0101 0202 0303\n1 b, 0102 0203 0304\n");
-    EXPECT_EQ(dir.Counts(1), "  1  2\n    3    1\n");
-    EXPECT_EQ(dir.Counts(2), "  1  2\n    3    1\n");
-    EXPECT_EQ(dir.Counts(3), "  1  2\n    3    1\n");
-    EXPECT_EQ(AlleleCount(3), 2);
-}
-
 } // namespace

@@ -81,14 +81,6 @@ TEST(ConverterLayout, DecisionIsMadeOnceAndOnlyAfterTheHeader) {
     EXPECT_EQ(LayoutOf("T\nA\nPop \t\n1 a, 007120\n").digits, 3);
 }
 
-TEST(ConverterLayout, ALaterTwoDigitReadingIsUnchanged) {
-    CountingDir dir;
-    // The second line's genotype is "1201", codes 12 and 1; the "31" after it is dropped.
-    dir.Count("T\nA\nPop\n1 a, 0102\n1 b, 120131\n");
-    EXPECT_EQ(code_digits, 2);
-    EXPECT_EQ(dir.Counts(1), "  1  3\n    2    1    1\n");
-}
-
 // ---- Three-character codes ----
 
 TEST(ConverterLayout, ThreeCharacterCodesAreBlanksAndDigitsOrMissing) {
@@ -116,21 +108,6 @@ TEST(ConverterLayout, ThreeDigitGenotypesReachTheTalliesInOrderOfCode) {
     EXPECT_EQ(AlleleCount(1), 3);
     EXPECT_EQ(dir.Counts(1), "  2  3\n    1    1    1\n    1    0    1\n");
     EXPECT_EQ(dir.Counts(2), "  2  1\n    2\n    2\n");
-}
-
-TEST(ConverterLayout, HundredAllelesAreListedInAThreeDigitFile) {
-    CountingDir dir;
-    std::string genepop = "T\nA\nPop\n";
-    for (int code = 100; code < 200; code += 2) {
-        genepop += "1 x, " + std::to_string(code) + std::to_string(code + 1) + "\n";
-    }
-    dir.Count(genepop);
-    EXPECT_EQ(AlleleCount(1), 100);
-    std::string counts = "  1  100\n";
-    for (int code = 100; code < 200; ++code) {
-        counts += "    1";
-    }
-    EXPECT_EQ(dir.Counts(1), counts + "\n");
 }
 
 } // namespace

@@ -1,20 +1,13 @@
 // Files beyond the converter's old tables, and the other cases its rules leave open.
 #include <gtest/gtest.h>
 
+#include "genepop_texts.h"
 #include "pelkin_cases.h"
 
 namespace {
 
 using testing_support::Case;
 using testing_support::Stored;
-
-std::string Repeat(const std::string& text, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) {
-        out += text;
-    }
-    return out;
-}
 
 std::string LocusNames(int count) {
     std::string names;
@@ -48,13 +41,13 @@ TEST(PelkinCases, Limits) {
         // Once refused beyond 100 loci ("Too many loci (at most 100).") and 50 samples.
         {.name = "loci_beyond_the_old_table",
          .files = {GenePop("T\n" + LocusNames(100) + "L101, L102\nPop\n1 a," +
-                           Repeat(" 0101", 102) + "\n")},
+                           Repeated(" 0101", 102) + "\n")},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("1", "1", "1", "102", "102", "0.0"),
          .left = {Frequencies(Stored("pelkin.out"))}},
         {.name = "samples_beyond_the_old_table",
-         .files = {GenePop("T\nA\nB\n" + Repeat("Pop\n1 a, 0101 0101\n", 51))},
+         .files = {GenePop("T\nA\nB\n" + Repeated("Pop\n1 a, 0101 0101\n", 51))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("51", "1, 1, 1, 1, 1, 1, 1, 1, 1, 1, ...",
@@ -90,21 +83,21 @@ TEST(PelkinCases, Limits) {
          .left = {Frequencies("1 1 T\n1  \n1.0000 1 A  1\n")}},
         // 16383 homozygotes: 32766 copies of one code in one generation, and at the locus.
         {.name = "copies_of_32766_of_a_code_are_counted",
-         .files = {GenePop("T\nA\nPop\n" + Repeat("1 a, 0101\n", 16383))},
+         .files = {GenePop("T\nA\nPop\n" + Repeated("1 a, 0101\n", 16383))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("1", "1", "16383", "1", "1", "0.0"),
          .left = {Frequencies("1 1 T\n1  \n1.0000 32766 A  1\n")}},
         // Once refused: "Too many gene copies at locus 1 (at most 32767)."
         {.name = "copies_beyond_32767_in_a_generation",
-         .files = {GenePop("T\nA\nB\nPop\n" + Repeat("1 a, 0101 0102\n", 16384))},
+         .files = {GenePop("T\nA\nB\nPop\n" + Repeated("1 a, 0101 0102\n", 16384))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("1", "1", "16384", "2", "1", "0.0"),
          .left = {Frequencies("1 2 T\n1  2  \n1.0000 32768 A  1\n0.5000 0.5000 32768 B  1\n")}},
         {.name = "copies_beyond_32767_at_a_locus",
-         .files = {GenePop("T\nA\nPop\n" + Repeat("1 a, 0102\n", 8192) + "Pop\n" +
-                           Repeat("2 a, 0102\n", 8192))},
+         .files = {GenePop("T\nA\nPop\n" + Repeated("1 a, 0102\n", 8192) + "Pop\n" +
+                           Repeated("2 a, 0102\n", 8192))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("2", "1, 2", "8192, 8192", "1", "0", "0.0"),

@@ -3,21 +3,17 @@
 // compared with a plain reading in pelkin_corpus_test.cpp.
 #include <gtest/gtest.h>
 
+#include "genepop_texts.h"
 #include "pelkin_cases.h"
-#include "program_run.h"
 
 namespace {
 
 using testing_support::Case;
 using testing_support::Stored;
 
-std::string DataFile(const std::string& name) {
-    return testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/" + name);
-}
-
 Case NumberUnread(const char* name, const char* file, const char* line, const char* start) {
     return {.name = name,
-            .files = {GenePop(DataFile(file))},
+            .files = {GenePop(CorpusFile(file))},
             .typed = "data.gen\n",
             .status = 106,
             .out = IntroAndPrompt + RuntimeReport(106, "00403060", "00403000"),
@@ -42,13 +38,13 @@ TEST(PelkinCases, CorpusAsWritten) {
         // Once refused: "Too many loci (at most 100)."
         NumberUnread("corpus_sim_genepop", "sim_genepop.txt", "1003", "1_1, 0101 0101 0102 "),
         {.name = "corpus_individuals_named_pop_taken_for_markers",
-         .files = {GenePop(DataFile("fmulti.txt"))},
+         .files = {GenePop(CorpusFile("fmulti.txt"))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = empty + Summary("3", "1, 1, 1", "79, 39, 39", "3", "0", "12.5"),
          .left = {Frequencies(Stored("pelkin.out"))}},
         {.name = "corpus_individuals_named_pop_with_the_numbers_given",
-         .files = {GenePop(DataFile("fmulti.txt"))},
+         .files = {GenePop(CorpusFile("fmulti.txt"))},
          .args = {"--generations", "0,5,10", "data.gen"},
          .out = IntroAndUsing("data.gen"),
          .err = empty + Summary("3", "0, 5, 10", "79, 39, 39", "3", "0", "12.5"),

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frequency_writer.h"
+#include "genepop_texts.h"
 #include "pelkin_fixture.h"
 
 namespace {
@@ -225,10 +226,6 @@ std::string ThreeDigitTwin(const std::string& genepop) {
     return out;
 }
 
-std::string DataFile(const std::string& name) {
-    return testing_support::ReadFile(std::string(CONVERTER_DATA_DIR) + "/" + name);
-}
-
 std::string ParamName(const std::string& file) {
     std::string name = file;
     std::replace_if(
@@ -241,7 +238,7 @@ std::string ParamName(const std::string& file) {
 class PelkinCorpusFile : public PelkinRun, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(PelkinCorpusFile, FrequencyFileAgreesWithAPlainReading) {
-    const std::string genepop = DataFile(GetParam());
+    const std::string genepop = CorpusFile(GetParam());
     const auto run = Convert(genepop);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IntroAndPrompt);
@@ -297,7 +294,7 @@ class PelkinCorpusPrepared : public PelkinRun, public ::testing::WithParamInterf
 };
 
 TEST_P(PelkinCorpusPrepared, ConvertsAsAPlainReadingWithTheNumbersGiven) {
-    const std::string genepop = DataFile(GetParam().file);
+    const std::string genepop = CorpusFile(GetParam().file);
     Names numbers;
     GenerationList(GetParam().samples, numbers);
     const Conversion plain = PlainConversion(genepop, numbers);
@@ -305,7 +302,7 @@ TEST_P(PelkinCorpusPrepared, ConvertsAsAPlainReadingWithTheNumbersGiven) {
 }
 
 TEST_P(PelkinCorpusPrepared, ThreeDigitTwinGivesTheSameFrequencyFile) {
-    const std::string genepop = DataFile(GetParam().file);
+    const std::string genepop = CorpusFile(GetParam().file);
     Names numbers;
     GenerationList(GetParam().samples, numbers);
     const Conversion plain = PlainConversion(genepop, numbers);
@@ -316,10 +313,8 @@ TEST_P(PelkinCorpusPrepared, ThreeDigitTwinGivesTheSameFrequencyFile) {
     const auto first_marker =
         std::find_if(lines.begin() + 1, lines.end(), [](const auto& l) { return EndsNames(l); });
     const std::string line = std::to_string(first_marker - lines.begin() + 2);
-    const std::string notice = "Pelkin: \"data.gen\" is read as a three-digit GenePop file "
-                               "(six-digit genotypes, as on line " +
-                               line + ")\n";
-    EXPECT_EQ(ConvertWithNumbers(twin, notice + plain.notices), plain.frequency_file);
+    EXPECT_EQ(ConvertWithNumbers(twin, ThreeDigitNotice(line) + plain.notices),
+              plain.frequency_file);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, PelkinCorpusPrepared,
@@ -369,11 +364,11 @@ TEST_F(PelkinCorpus, SnpFileOfThousandsOfLociAgreesWithAPlainRecount) {
 
 TEST_F(PelkinCorpus, CorpusFileOfMoreThan50SamplesIsConverted) {
     // Once refused: "Too many generations (at most 50)."
-    Put("data.gen", DataFile("w2.txt"));
+    Put("data.gen", CorpusFile("w2.txt"));
     Names numbers;
     const auto run = RunWith({"--generations", GenerationList(107, numbers), "data.gen"});
     EXPECT_EQ(run.status, 0);
-    const Conversion plain = PlainConversion(DataFile("w2.txt"), numbers);
+    const Conversion plain = PlainConversion(CorpusFile("w2.txt"), numbers);
     EXPECT_EQ(Read("pelkin.out"), plain.frequency_file);
     EXPECT_EQ(run.err, plain.notices);
 }

@@ -90,14 +90,6 @@ template <class Condition> bool WaitFor(Condition done) {
     return false;
 }
 
-// Whether another process holds the lock of the folder `folder`.
-bool FolderIsLocked(const fs::path& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    close(fd);
-    return held;
-}
-
 // ---- Two runs in one folder ----
 
 // The first run holds the folder while it waits at its prompt for a name, which comes through a

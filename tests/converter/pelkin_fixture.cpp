@@ -1,7 +1,11 @@
 #include "pelkin_fixture.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <unistd.h>
 
 void PelkinRun::Put(const std::string& name, const std::string& contents) const {
     testing_support::WriteFile(dir / name, contents);
@@ -36,4 +40,11 @@ testing_support::RunResult PelkinRun::RunWith(const std::vector<std::string>& ar
 testing_support::RunResult PelkinRun::Convert(const std::string& genepop) const {
     Put("data.gen", genepop);
     return Run();
+}
+
+bool FolderIsLocked(const std::filesystem::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);
+    return held;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,3 +27,6 @@ class PelkinRun : public ::testing::Test {
 
     testing_support::TempDir dir;
 };
+
+// Whether a process, or another open file of this one, holds the lock of the folder `folder`.
+bool FolderIsLocked(const std::filesystem::path& folder);

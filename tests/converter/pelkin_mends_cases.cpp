@@ -1,6 +1,7 @@
 // Each mend of the old converter's behaviour, run against the behaviour it replaces.
 #include <gtest/gtest.h>
 
+#include "genepop_texts.h"
 #include "pelkin_cases.h"
 
 namespace {
@@ -9,24 +10,6 @@ using testing_support::AFolder;
 using testing_support::Case;
 using testing_support::HardLink;
 using testing_support::Link;
-
-// `text` with each line feed replaced by `line_end`.
-std::string WithLineEnds(const std::string& text, const std::string& line_end) {
-    std::string out;
-    for (const char c : text) {
-        out += c == '\n' ? line_end : std::string(1, c);
-    }
-    return out;
-}
-
-std::string ShortLine(const char* line, const char* start, const char* locus, const char* name) {
-    return Line(Msg::ShortLine, {{"file", "data.gen"},
-                                 {"line", line},
-                                 {"start", start},
-                                 {"locus", locus},
-                                 {"name", name},
-                                 {"length", "4"}});
-}
 
 // Locus 2 used to take the line end and the end of the file, or the empty lines that follow, as
 // two missing copies, and the file was converted without a word.
@@ -37,7 +20,7 @@ Case ShortLastLine(const char* name, const std::string& line_end, const std::str
             .typed = "data.gen\n",
             .status = 1,
             .out = IntroAndPrompt + IndividualsMessage(),
-            .err = ShortLine("6", "1 b, 0303", "2", "B")};
+            .err = ShortLine("6", "1 b, 0303", "2", "B", "4")};
 }
 
 TEST(PelkinCases, RefusedConversionsDoNotReportSuccess) {
@@ -86,7 +69,7 @@ TEST(PelkinCases, IndividualLinesWithTooFewGenotypes) {
          .typed = "data.gen\n",
          .status = 1,
          .out = IntroAndPrompt + IndividualsMessage(),
-         .err = ShortLine("6", "1 b, 0303", "2", "B")},
+         .err = ShortLine("6", "1 b, 0303", "2", "B", "4")},
         {.name = "genotype_cut_by_the_line_end",
          .files = {GenePop("T\nA\nB\nPop\n1 a, 0101 02\n1 b, 0303 0404\n1 c, 0303 0404\n")},
          .typed = "data.gen\n",

@@ -3,20 +3,13 @@
 // first 20 characters, and what to change. Standard output and the status stay as they were.
 #include <gtest/gtest.h>
 
+#include "genepop_texts.h"
 #include "pelkin_cases.h"
 
 namespace {
 
 using testing_support::AFolder;
 using testing_support::Case;
-
-std::string WithLineEnds(const std::string& text, const std::string& line_end) {
-    std::string out;
-    for (const char c : text) {
-        out += c == '\n' ? line_end : std::string(1, c);
-    }
-    return out;
-}
 
 // A refused run of `genepop`, with its line feeds replaced by `line_end`.
 Case Refused(const std::string& name, const std::string& genepop, const std::string& line_end,
@@ -60,13 +53,7 @@ std::vector<Case> ShortLines() {
         // Equal counts: the short line is the last.
         cases.push_back(Refused("short_line_last_" + end,
                                 "T\nA\nB\nPop\n1 a, 0101 0202\n1 b, 0303\n", line_end, 1,
-                                IndividualsMessage(),
-                                Line(Msg::ShortLine, {{"file", "data.gen"},
-                                                      {"line", "6"},
-                                                      {"start", "1 b, 0303"},
-                                                      {"locus", "2"},
-                                                      {"name", "B"},
-                                                      {"length", "4"}})));
+                                IndividualsMessage(), ShortLine("6", "1 b, 0303", "2", "B", "4")));
     }
     return cases;
 }

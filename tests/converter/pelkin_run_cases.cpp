@@ -2,6 +2,7 @@
 // file-failure report.
 #include <gtest/gtest.h>
 
+#include "genepop_texts.h"
 #include "pelkin_cases.h"
 
 namespace {
@@ -17,14 +18,6 @@ const std::string six_line_frequencies = "1 2 Title\n"
 
 std::string SixLineSummary() {
     return Summary("1", "1", "2", "2", "0", "25.0");
-}
-
-std::string Lines(const std::string& line, int times) {
-    std::string lines;
-    for (int i = 0; i < times; ++i) {
-        lines += line;
-    }
-    return lines;
 }
 
 std::string Prompted(int number, const char* where, const char* step) {
@@ -53,8 +46,9 @@ TEST(PelkinCases, WorkedExamples) {
         // Locus Thirds: counts 1 and 2. Locus Halves: counts 1 and 31 of 32 copies.
         {.name = "ratios_of_counts_rounded_with_an_exact_half_up",
          .files = {GenePop("Rounding\nThirds\nHalves\nPop\n3 a, 0102 0102\n3 b, 0200 0202\n" +
-                           Lines("3 c, 0000 0202\n", 14) + "Pop\n9 a, 0303 0101\n9 b, 0303 0000\n" +
-                           Lines("9 c, 0000 0000\n", 14))},
+                           Repeated("3 c, 0000 0202\n", 14) +
+                           "Pop\n9 a, 0303 0101\n9 b, 0303 0000\n" +
+                           Repeated("9 c, 0000 0000\n", 14))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("2", "3, 9", "16, 16", "2", "0", "68.8"),
@@ -65,7 +59,7 @@ TEST(PelkinCases, WorkedExamples) {
                               "0.0313 0.9688 32 Halves  3\n"
                               "1.0000 0.0000 2 Halves  9\n")}},
         {.name = "three_and_twenty_nine_of_32_with_exact_halves_up",
-         .files = {GenePop("T\nL\nPop\n5 a, 0101\n5 b, 0102\n" + Lines("5 c, 0202\n", 14))},
+         .files = {GenePop("T\nL\nPop\n5 a, 0101\n5 b, 0102\n" + Repeated("5 c, 0202\n", 14))},
          .typed = "data.gen\n",
          .out = IntroAndPrompt,
          .err = Summary("1", "5", "16", "1", "0", "0.0"),

@@ -44,6 +44,16 @@ std::string EmptySampleNotice(const std::string& line) {
     return Line(Msg::EmptySample, {{"file", "data.gen"}, {"line", line}});
 }
 
+std::string ShortLine(const char* line, const char* start, const char* locus, const char* name,
+                      const char* length) {
+    return Line(Msg::ShortLine, {{"file", "data.gen"},
+                                 {"line", line},
+                                 {"start", start},
+                                 {"locus", locus},
+                                 {"name", name},
+                                 {"length", length}});
+}
+
 std::string ThreeDigitNotice(const std::string& line) {
     return Line(Msg::ReadAsThreeDigit, {{"file", "data.gen"}, {"line", line}});
 }

@@ -38,6 +38,11 @@ std::string Summary(const std::string& samples, const std::string& generations,
 // The notice on standard error of a marker line of data.gen, line `line`, that starts no sample.
 std::string EmptySampleNotice(const std::string& line);
 
+// The refusal of the individual line `line` of data.gen, starting `start`, that ends before
+// its genotype of locus `locus` named `name`, genotypes being `length` characters.
+std::string ShortLine(const char* line, const char* start, const char* locus, const char* name,
+                      const char* length);
+
 // The notice of data.gen read as a three-digit file, decided on line `line`.
 std::string ThreeDigitNotice(const std::string& line);
 

@@ -6,15 +6,6 @@
 
 namespace {
 
-std::string ShortLine(const char* line, const char* start, const char* locus, const char* name) {
-    return Line(Msg::ShortLine, {{"file", "data.gen"},
-                                 {"line", line},
-                                 {"start", start},
-                                 {"locus", locus},
-                                 {"name", name},
-                                 {"length", "6"}});
-}
-
 // The refusal of a genotype of locus `locus` on line 6 that starts with `start`, read as
 // `genotype`: a padded code.
 std::string PaddedCode(const char* start, const char* locus, const char* name,
@@ -76,13 +67,13 @@ TEST(PelkinCases, ThreeDigitFiles) {
          .typed = "data.gen\n",
          .status = 1,
          .out = IntroAndPrompt + IndividualsMessage(),
-         .err = ThreeDigitNotice("4") + ShortLine("105", "1 y, 00100", "1", "A")},
+         .err = ThreeDigitNotice("4") + ShortLine("105", "1 y, 00100", "1", "A", "6")},
         {.name = "missing_second_genotype_is_a_short_line",
          .files = {GenePop("T\r\nA\r\nB\r\nPop\r\n1 a, 001001 002002\r\n1 b, 003003\r\n")},
          .typed = "data.gen\n",
          .status = 1,
          .out = IntroAndPrompt + IndividualsMessage(),
-         .err = ThreeDigitNotice("5") + ShortLine("6", "1 b, 003003", "2", "B")},
+         .err = ThreeDigitNotice("5") + ShortLine("6", "1 b, 003003", "2", "B", "6")},
         // Its later six-digit genotype is read as four characters and two dropped ones.
         {.name = "first_genotype_of_four_digits_reads_the_file_as_two_digit",
          .files = {GenePop("T\nL\nPop\n1 a, 0102\n1 b, 120131\n")},
