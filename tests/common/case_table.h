@@ -78,7 +78,7 @@ struct File {
 // holds the files placed (their bytes checked when `left` names them) and the files `left` names,
 // and no other: a file named with no bytes given ({"r.txt", {}}) may stand and is not read.
 struct Case {
-    std::string name;                   // letters, digits and _; also the name of the case's folder
+    std::string name; // shown in the trace; letters, digits and _ when it names a folder of texts
     std::vector<File> files = {};       // placed in the folder before the run
     std::vector<std::string> args = {}; // after the program's name
     std::string typed = {};             // the whole of standard input
