@@ -5,6 +5,8 @@
 // rename is made whole, and a signal that came meanwhile takes effect after it.
 #pragma once
 
+#include "stop_signal_core.h"
+
 // Makes each of the four signals end the run as above, then raise itself again with its default
 // action, so that the parent sees the run ended by it. A signal that the run was started with
 // ignored (as under nohup) stays ignored.
@@ -17,16 +19,3 @@ void CatchStopSignals();
 void OwnPartFile();
 // The part file is no longer the run's to remove: it has been renamed, or removed.
 void DisownPartFile();
-
-// Holds the four signals back for the life of the object; a signal that comes meanwhile takes
-// effect when it goes. Holding them again while they are held does nothing.
-class StopSignalsHeld {
-  public:
-    StopSignalsHeld();
-    ~StopSignalsHeld();
-    StopSignalsHeld(const StopSignalsHeld&) = delete;
-    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
-
-  private:
-    bool held_;
-};

@@ -7,26 +7,12 @@
 
 namespace {
 
-constexpr int stop_signals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
-
 // Read by the handler, which may interrupt the run anywhere: each is written in one step.
 std::atomic<const char*> drafts[2] = {nullptr, nullptr}; // by DraftOf
 std::atomic<const char*> made_report{nullptr};
 std::atomic<int> made_report_fd{-1};
 std::atomic<int> appended_report_fd{-1};
 std::atomic<long long> appended_report_length{0};
-
-bool held = false;
-sigset_t mask_before_hold;
-
-sigset_t StopSet() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (const int signal_number : stop_signals) {
-        sigaddset(&set, signal_number);
-    }
-    return set;
-}
 
 void RemoveMadeReportIfEmpty() {
     const char* path = made_report.load();
@@ -51,55 +37,13 @@ extern "C" void StopRun(int signal_number) {
         }
     }
     RemoveMadeReportIfEmpty();
-    struct sigaction default_action {};
-    default_action.sa_handler = SIG_DFL;
-    sigemptyset(&default_action.sa_mask);
-    sigaction(signal_number, &default_action, nullptr);
-    // Held back until the handler returns, and then the run ends by it.
-    raise(signal_number);
+    EndBySignal(signal_number);
 }
 
 } // namespace
 
 void CatchStopSignals() {
-    for (const int signal_number : stop_signals) {
-        struct sigaction before {};
-        if (sigaction(signal_number, nullptr, &before) != 0 || before.sa_handler == SIG_IGN) {
-            continue;
-        }
-        struct sigaction action {};
-        action.sa_handler = StopRun;
-        // The handler runs once: the other stop signals wait while it removes the files.
-        action.sa_mask = StopSet();
-        sigaction(signal_number, &action, nullptr);
-    }
-}
-
-void HoldStopSignals() {
-    if (held) {
-        return;
-    }
-    const sigset_t set = StopSet();
-    sigprocmask(SIG_BLOCK, &set, &mask_before_hold);
-    held = true;
-}
-
-void ReleaseStopSignals() {
-    if (!held) {
-        return;
-    }
-    held = false;
-    sigprocmask(SIG_SETMASK, &mask_before_hold, nullptr);
-}
-
-StopSignalsHeld::StopSignalsHeld() : held_(!held) {
-    HoldStopSignals();
-}
-
-StopSignalsHeld::~StopSignalsHeld() {
-    if (held_) {
-        ReleaseStopSignals();
-    }
+    CatchStopSignalsWith(StopRun);
 }
 
 void RegisterDraft(DraftOf which, const char* path) {

@@ -6,28 +6,12 @@
 // the table and the figure, and a report file that the run made and that is still empty.
 #pragma once
 
+#include "stop_signal_core.h"
+
 // Makes each of the four signals end the run as above, then raise itself again with its default
 // action, so that the parent sees the run ended by it. A signal that the run was started with
 // ignored (as under nohup) stays ignored.
 void CatchStopSignals();
-
-// Holds the four signals back until ReleaseStopSignals; a signal that comes meanwhile takes
-// effect then. Holding them again while they are held does nothing.
-void HoldStopSignals();
-void ReleaseStopSignals();
-
-// Holds the four signals back for the life of the object, for a file made and registered below
-// in one step: without it, a signal between the two would leave the file behind.
-class StopSignalsHeld {
-  public:
-    StopSignalsHeld();
-    ~StopSignalsHeld();
-    StopSignalsHeld(const StopSignalsHeld&) = delete;
-    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
-
-  private:
-    bool held_;
-};
 
 // The files written whole to a draft beside their name.
 enum class DraftOf { table, plot };
