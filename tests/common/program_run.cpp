@@ -87,4 +87,10 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     return result;
 }
 
+int EndOf(pid_t pid) {
+    int wait_status = 0;
+    waitpid(pid, &wait_status, 0);
+    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
+}
+
 } // namespace testing_support

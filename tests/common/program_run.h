@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace testing_support {
@@ -38,6 +39,9 @@ using ChildSetup = std::function<void()>;
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::string& input, const std::filesystem::path& workdir,
                      const ChildSetup& setup = {});
+
+// The exit status of the child `pid`, once it has ended, or 128 plus the signal that ended it.
+int EndOf(pid_t pid);
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& contents);

@@ -26,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_support::ChildSetup;
+using testing_support::EndOf;
 using testing_support::FileSizeLimit;
 using testing_support::RunProgram;
 using testing_support::RunResult;
@@ -375,13 +376,6 @@ pid_t StartPelkin(const fs::path& folder) {
         _exit(127);
     }
     return pid;
-}
-
-// The exit status of the run `pid`, or 128 plus the signal that ended it.
-int EndOf(pid_t pid) {
-    int wait_status = 0;
-    waitpid(pid, &wait_status, 0);
-    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
 }
 
 // A stop signal at a random moment: "pelkin.out" is the earlier one, byte for byte, or the

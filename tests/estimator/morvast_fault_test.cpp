@@ -26,6 +26,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::EndOf;
 using testing_support::FileSizeLimit;
 using testing_support::ReadFile;
 using testing_support::RunResult;

@@ -75,12 +75,6 @@ pid_t StartMorvast(const testing_support::TempDir& dir, const std::vector<std::s
     return pid;
 }
 
-int EndOf(pid_t pid) {
-    int wait_status = 0;
-    waitpid(pid, &wait_status, 0);
-    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
-}
-
 int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
                                       const std::vector<std::string>& args,
                                       const std::string& answers) {

@@ -24,6 +24,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::EndOf;
 using testing_support::ReadFile;
 using testing_support::ReadTsv;
 using testing_support::TempDir;
