@@ -28,7 +28,6 @@ int RunMorvastAnsweredThroughOpenPipe(const testing_support::TempDir& dir,
 pid_t StartMorvast(const testing_support::TempDir& dir, const std::vector<std::string>& args,
                    const testing_support::ChildSetup& setup = {});
 
-
 // Opens the far end of the named pipe at `path` for writing once its reader has opened it, or
 // gives up after ten seconds; returns the descriptor, or -1.
 int OpenForWriting(const std::filesystem::path& path);
